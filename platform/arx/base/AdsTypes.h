@@ -1,0 +1,44 @@
+#pragma once
+// Types of the host's C-level interface: reals, points, names and result codes.
+#include <cstdint>
+
+using ads_real = double;
+using ads_point = ads_real[3];
+using ads_pointp = ads_real*;
+using ads_matrix = ads_real[4][4];
+using ads_name = std::int64_t[2];
+using ads_namep = std::int64_t*;
+
+enum { X = 0, Y = 1, Z = 2 };
+
+// Result codes of the C-level interface.
+#define RTNONE 5000
+#define RTREAL 5001
+#define RTPOINT 5002
+#define RTSHORT 5003
+#define RTANG 5004
+#define RTSTR 5005
+#define RTENAME 5006
+#define RTPICKS 5007
+#define RTORINT 5008
+#define RT3DPOINT 5009
+#define RTLONG 5010
+#define RTVOID 5014
+#define RTLB 5016
+#define RTLE 5017
+#define RTDOTE 5018
+#define RTNIL 5019
+#define RTDXF0 5020
+#define RTT 5021
+#define RTRESBUF 5023
+#define RTMODELESS 5027
+#define RTLONG_PTR 5030
+#define RTINT64 5031
+
+#define RTNORM 5100
+#define RTERROR (-5001)
+#define RTCAN (-5002)
+#define RTREJ (-5003)
+#define RTFAIL (-5004)
+#define RTKWORD (-5005)
+#define RTINPUTTRUNCATED (-5008)

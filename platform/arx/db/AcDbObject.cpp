@@ -1,0 +1,619 @@
+#include "arx/db/AcDbObject.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <map>
+#include <string>
+
+#include "arx/base/RbValueType.h"
+#include "arx/base/Resbuf.h"
+#include "arx/db/AcDbDatabase.h"
+#include "arx/db/AcDbDictionary.h"
+#include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/AcDbDxfFiler.h"
+#include "arx/db/VhostMemoryFiler.h"
+#include "arx/db/VhostObjectExtras.h"
+#include "arx/db/VhostStub.h"
+
+VHOST_DEFINE_BUILTIN_ABSTRACT_CLASS(AcDbDwgFiler, AcRxObject)
+VHOST_DEFINE_BUILTIN_ABSTRACT_CLASS(AcDbDxfFiler, AcRxObject)
+VHOST_DEFINE_BUILTIN_CLASS(AcDbObject, AcRxObject, nullptr)
+
+namespace {
+
+constexpr Adesk::UInt16 kMaxReaders = 256;
+
+std::wstring upper(const ACHAR* s) {
+  std::wstring out;
+  for (; s && *s; ++s) out += static_cast<wchar_t>(std::towupper(*s));
+  return out;
+}
+
+int utf8Length(const ACHAR* s) {
+  int n = 0;
+  for (; s && *s; ++s) {
+    unsigned c = static_cast<unsigned>(*s);
+    n += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+  }
+  return n;
+}
+
+// Ids the object owns, found by filing it out.
+AcDbObjectIdArray ownedIdsOf(const AcDbObject* obj) {
+  vhost::MemoryDwgFiler filer(AcDb::kIdFiler, obj->database());
+  obj->dwgOutFields(&filer);
+  return filer.ownedIds();
+}
+
+// One application's section of an extended-data chain: [first, end).
+struct XSection {
+  const resbuf* first;
+  const resbuf* end;
+};
+
+std::vector<XSection> splitSections(const resbuf* chain) {
+  std::vector<XSection> out;
+  for (const resbuf* rb = chain; rb; rb = rb->rbnext) {
+    if (rb->restype == 1001) {
+      if (!out.empty()) out.back().end = rb;
+      out.push_back({rb, nullptr});
+    }
+  }
+  return out;
+}
+
+resbuf* dupSection(const XSection& s) {
+  resbuf* head = nullptr;
+  resbuf** tail = &head;
+  for (const resbuf* rb = s.first; rb != s.end; rb = rb->rbnext) {
+    resbuf one = *rb;
+    one.rbnext = nullptr;
+    resbuf* copy = acutRbDup(&one);
+    *tail = copy;
+    tail = &copy->rbnext;
+  }
+  return head;
+}
+
+bool validXDataCode(int code) {
+  if (code == 1001) return true;
+  if (code < 1000 || code > 1071) return false;
+  if ((code >= 1014 && code <= 1039) && code != 1010 && code != 1011 && code != 1012 && code != 1013) return false;
+  if (code >= 1043 && code <= 1069) return false;
+  return vhost::rbValueType(code) != vhost::RbValueType::kNone;
+}
+
+}  // namespace
+
+int vhost::xdataSize(const resbuf* chain) {
+  int size = 0;
+  for (const resbuf* rb = chain; rb; rb = rb->rbnext) {
+    size += 2;
+    switch (rb->restype) {
+      case 1001:
+        size += 2;
+        break;
+      case 1004:
+        size += rb->resval.rbinary.clen + 1;
+        break;
+      case 1005:
+        size += 8;
+        break;
+      case 1070:
+        size += 2;
+        break;
+      case 1071:
+        size += 4;
+        break;
+      default:
+        if (rb->restype >= 1010 && rb->restype <= 1013) {
+          size += 24;
+        } else if (rb->restype >= 1040 && rb->restype <= 1042) {
+          size += 8;
+        } else {
+          size += utf8Length(rb->resval.rstring) + 2;
+        }
+    }
+  }
+  return size;
+}
+
+// --- construction ------------------------------------------------------------------
+
+AcDbObject::AcDbObject() : mState(kNew) {}
+
+AcDbObject::~AcDbObject() = default;
+
+vhost::ObjectExtras& AcDbObject::extras() const {
+  if (!mExtras) mExtras.reset(new vhost::ObjectExtras());
+  return *mExtras;
+}
+
+AcDbObjectId AcDbObject::objectId() const { return AcDbObjectId(mStub); }
+
+Acad::ErrorStatus AcDbObject::setOwnerId(AcDbObjectId owner) {
+  mOwnerId = owner;
+  return Acad::eOk;
+}
+
+AcDbDatabase* AcDbObject::database() const { return mStub ? mStub->database : nullptr; }
+
+void AcDbObject::getAcDbHandle(AcDbHandle& handle) const { handle = this->handle(); }
+
+AcDbHandle AcDbObject::handle() const { return mStub ? AcDbHandle(mStub->handle) : AcDbHandle(); }
+
+bool AcDbObject::isErased() const { return mStub != nullptr && mStub->erased(); }
+
+// --- open state ----------------------------------------------------------------------
+
+bool AcDbObject::isReadEnabled() const {
+  return mStub == nullptr || mReaders > 0 || (mState & (kOpenWrite | kNotifying)) != 0 || mNotifyOpens > 0;
+}
+
+bool AcDbObject::isWriteEnabled() const { return mStub == nullptr || (mState & kOpenWrite) != 0; }
+
+bool AcDbObject::isNotifyEnabled() const { return mStub == nullptr || mNotifyOpens > 0 || (mState & kNotifying); }
+
+void AcDbObject::assertWriteEnabled(bool, bool recordModified) {
+  if (!isWriteEnabled()) throw Acad::eNotOpenForWrite;
+  if (recordModified) mState |= kModified;
+}
+
+void AcDbObject::assertReadEnabled() const {
+  if (!isReadEnabled()) throw Acad::eNotOpenForRead;
+}
+
+void AcDbObject::assertNotifyEnabled() const {
+  if (!isReadEnabled()) throw Acad::eNotOpenForRead;
+}
+
+Acad::ErrorStatus vhostOpen(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased) {
+  obj = nullptr;
+  if (id.isNull()) return Acad::eNullObjectId;
+  vhost::Stub* stub = id.stub();
+  if (stub->database == nullptr) return Acad::eInvalidObjectId;
+  AcDbObject* o = stub->object;
+  if (o == nullptr) return Acad::ePermanentlyErased;
+  if (stub->erased() && !openErased) return Acad::eWasErased;
+  switch (mode) {
+    case AcDb::kForRead:
+      if (o->mState & AcDbObject::kOpenWrite) return Acad::eWasOpenForWrite;
+      if (o->mReaders >= kMaxReaders) return Acad::eAtMaxReaders;
+      ++o->mReaders;
+      break;
+    case AcDb::kForWrite: {
+      if (o->mState & AcDbObject::kNotifying) return Acad::eWasNotifying;
+      if (o->mState & AcDbObject::kOpenWrite) return Acad::eWasOpenForWrite;
+      if (o->mReaders > 0) return Acad::eWasOpenForRead;
+      Acad::ErrorStatus es = o->subOpen(AcDb::kForWrite);
+      if (es != Acad::eOk) return es;
+      o->mState |= AcDbObject::kOpenWrite;
+      if (o->mExtras)
+        for (AcDbObjectReactor* r : std::vector<AcDbObjectReactor*>(o->mExtras->transientReactors))
+          r->openedForModify(o);
+      stub->database->notifyOpenedForModify(o);
+      break;
+    }
+    case AcDb::kForNotify:
+      if (o->mNotifyOpens == 255) return Acad::eAtMaxReaders;
+      ++o->mNotifyOpens;
+      break;
+    default:
+      return Acad::eInvalidOpenState;
+  }
+  obj = o;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased) {
+  return vhostOpen(obj, id, mode, openErased);
+}
+
+Acad::ErrorStatus acdbOpenObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased) {
+  return vhostOpen(obj, id, mode, openErased);
+}
+
+Acad::ErrorStatus AcDbObject::close() {
+  if (mStub == nullptr) return Acad::eNotInDatabase;
+  if (mState & kOpenWrite) {
+    Acad::ErrorStatus es = subClose();
+    mState &= static_cast<Adesk::UInt8>(~kOpenWrite);
+    if (mState & (kModified | kModifiedXData | kErasedChanged)) {
+      mState |= kNotifying;
+      try {
+        notifyChanged();
+      } catch (...) {
+        mState &= static_cast<Adesk::UInt8>(~(kNotifying | kModified | kModifiedXData | kErasedChanged));
+        throw;
+      }
+      mState &= static_cast<Adesk::UInt8>(~kNotifying);
+      if (mStub->database) mStub->database->setDbmod(mStub->database->dbmod() + 1);
+    }
+    mState &= static_cast<Adesk::UInt8>(~(kModified | kModifiedXData | kErasedChanged | kNew));
+    if (mExtras)
+      for (AcDbObjectReactor* r : std::vector<AcDbObjectReactor*>(mExtras->transientReactors))
+        r->objectClosed(objectId());
+    return es;
+  }
+  if (mReaders > 0) {
+    --mReaders;
+    return Acad::eOk;
+  }
+  if (mNotifyOpens > 0) {
+    --mNotifyOpens;
+    return Acad::eOk;
+  }
+  return Acad::eNotOpenForRead;
+}
+
+namespace {
+
+// Calls f(reactorObject) for each persistent reactor that can hear it.
+template <class F>
+void forEachPersistentReactor(const vhost::ObjectExtras* extras, F&& f) {
+  if (extras == nullptr) return;
+  for (AcDbObjectId id : std::vector<AcDbObjectId>(extras->persistentReactors)) {
+    if (id.isNull() || id.stub()->database == nullptr || id.isErased()) continue;
+    AcDbObject* reactor = nullptr;
+    if (acdbOpenObject(reactor, id, AcDb::kForNotify) != Acad::eOk) continue;
+    f(reactor);
+    reactor->close();
+  }
+}
+
+}  // namespace
+
+void AcDbObject::notifyChanged() {
+  AcDbDatabase* db = database();
+  std::vector<AcDbObjectReactor*> transients;
+  if (mExtras) transients = mExtras->transientReactors;
+  if (mState & kErasedChanged) {
+    const bool erasing = isErased();
+    for (AcDbObjectReactor* r : transients) r->erased(this, erasing);
+    forEachPersistentReactor(mExtras.get(), [&](AcDbObject* r) { r->erased(this, erasing); });
+    if (db) db->notifyErased(this, erasing);
+  }
+  if (mState & kModifiedXData) {
+    for (AcDbObjectReactor* r : transients) r->modifiedXData(this);
+    forEachPersistentReactor(mExtras.get(), [&](AcDbObject* r) { r->modifiedXData(this); });
+  }
+  if (mState & (kModified | kModifiedXData)) {
+    for (AcDbObjectReactor* r : transients) r->modified(this);
+    forEachPersistentReactor(mExtras.get(), [&](AcDbObject* r) { r->modified(this); });
+    if (db) db->notifyModified(this);
+    if (propagatesModifyToOwner()) xmitPropagateModify();
+  }
+}
+
+void AcDbObject::xmitPropagateModify() const {
+  if (mOwnerId.isNull() || !mOwnerId.isValid() || !mOwnerId.isResident()) return;
+  AcDbObject* owner = mOwnerId.stub()->object;
+  std::vector<AcDbObjectReactor*> transients;
+  if (owner->mExtras) transients = owner->mExtras->transientReactors;
+  for (AcDbObjectReactor* r : transients) r->subObjModified(owner, this);
+  ++owner->mNotifyOpens;
+  forEachPersistentReactor(owner->mExtras.get(), [&](AcDbObject* r) { r->subObjModified(owner, this); });
+  --owner->mNotifyOpens;
+}
+
+Acad::ErrorStatus AcDbObject::upgradeOpen() {
+  if (mStub == nullptr) return Acad::eNotInDatabase;
+  if (mState & kOpenWrite) return Acad::eWasOpenForWrite;
+  if (mReaders != 1) return mReaders == 0 ? Acad::eNotOpenForRead : Acad::eHadMultipleReaders;
+  if (mState & kNotifying) return Acad::eWasNotifying;
+  Acad::ErrorStatus es = subOpen(AcDb::kForWrite);
+  if (es != Acad::eOk) return es;
+  mReaders = 0;
+  mState |= kOpenWrite;
+  if (database()) database()->notifyOpenedForModify(this);
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbObject::downgradeOpen() {
+  if (mStub == nullptr) return Acad::eNotInDatabase;
+  if (!(mState & kOpenWrite)) return Acad::eNotOpenForWrite;
+  // Closing the write opening delivers its notifications; the object stays open for read.
+  Acad::ErrorStatus es = close();
+  ++mReaders;
+  return es;
+}
+
+Acad::ErrorStatus AcDbObject::subOpen(AcDb::OpenMode) { return Acad::eOk; }
+Acad::ErrorStatus AcDbObject::subClose() { return Acad::eOk; }
+Acad::ErrorStatus AcDbObject::subErase(Adesk::Boolean) { return Acad::eOk; }
+
+// --- erasing ---------------------------------------------------------------------------
+
+Acad::ErrorStatus AcDbObject::erase(bool erasing) {
+  if (mStub == nullptr) return Acad::eNotInDatabase;
+  if (!(mState & kOpenWrite)) return Acad::eNotOpenForWrite;
+  if (erasing == isErased()) return erasing ? Acad::eWasErased : Acad::eWasNotErased;
+  Acad::ErrorStatus es = subErase(erasing);
+  if (es != Acad::eOk) return es;
+  if (erasing)
+    mStub->flags |= vhost::Stub::kErased;
+  else
+    mStub->flags &= ~static_cast<std::uint32_t>(vhost::Stub::kErased);
+  mState ^= kErasedChanged;
+  // What the object owns goes and comes back with it.
+  for (AcDbObjectId owned : ownedIdsOf(this)) {
+    if (owned.isErased() == erasing) continue;
+    AcDbObject* child = nullptr;
+    if (acdbOpenObject(child, owned, AcDb::kForWrite, true) != Acad::eOk) continue;
+    child->erase(erasing);
+    child->close();
+  }
+  return Acad::eOk;
+}
+
+// --- extended data ---------------------------------------------------------------------
+
+resbuf* AcDbObject::xData(const ACHAR* regappName) const {
+  assertReadEnabled();
+  if (!mExtras || mExtras->xdata == nullptr) return nullptr;
+  if (regappName == nullptr) return acutRbDup(mExtras->xdata);
+  const std::wstring want = upper(regappName);
+  for (const XSection& s : splitSections(mExtras->xdata))
+    if (upper(s.first->resval.rstring) == want) return dupSection(s);
+  return nullptr;
+}
+
+Acad::ErrorStatus AcDbObject::setXData(const resbuf* xdata) {
+  if (!isWriteEnabled()) return Acad::eNotOpenForWrite;
+  if (xdata == nullptr) return Acad::eOk;
+  if (xdata->restype != 1001) return Acad::eInvalidResBuf;
+  // Check the whole chain before changing anything.
+  AcDbDatabase* db = database();
+  for (const resbuf* rb = xdata; rb; rb = rb->rbnext) {
+    if (!validXDataCode(rb->restype)) return Acad::eInvalidResBuf;
+    if (vhost::rbHoldsString(rb->restype) && rb->resval.rstring == nullptr) return Acad::eInvalidResBuf;
+    if (rb->restype == 1001) {
+      if (rb->resval.rstring[0] == 0) return Acad::eInvalidResBuf;
+      if (db && db->regAppId(rb->resval.rstring).isNull()) return Acad::eRegappIdNotFound;
+    }
+    if (rb->restype == 1002 && std::wstring(rb->resval.rstring) != L"{" && std::wstring(rb->resval.rstring) != L"}")
+      return Acad::eInvalidResBuf;
+  }
+  // New sections replace old ones of the same application; others keep their order.
+  std::vector<XSection> oldSections = mExtras ? splitSections(mExtras->xdata) : std::vector<XSection>();
+  std::vector<XSection> newSections = splitSections(xdata);
+  std::map<std::wstring, const XSection*> incoming;
+  for (const XSection& s : newSections) incoming[upper(s.first->resval.rstring)] = &s;
+  resbuf* merged = nullptr;
+  resbuf** tail = &merged;
+  auto appendSection = [&](const XSection& s) {
+    if (s.first->rbnext == s.end) return;  // an application with no data loses its data
+    resbuf* copy = dupSection(s);
+    *tail = copy;
+    while (*tail) tail = &(*tail)->rbnext;
+  };
+  for (const XSection& s : oldSections) {
+    auto it = incoming.find(upper(s.first->resval.rstring));
+    if (it == incoming.end()) {
+      appendSection(s);
+    } else if (it->second) {
+      appendSection(*it->second);
+      it->second = nullptr;
+    }
+  }
+  for (const XSection& s : newSections) {
+    auto it = incoming.find(upper(s.first->resval.rstring));
+    if (it != incoming.end() && it->second == &s) {
+      appendSection(s);
+      it->second = nullptr;
+    }
+  }
+  if (vhost::xdataSize(merged) > kMaxXDataSize) {
+    acutRelRb(merged);
+    return Acad::eXdataSizeExceeded;
+  }
+  acutRelRb(extras().xdata);
+  extras().xdata = merged;
+  mState |= kModifiedXData;
+  return Acad::eOk;
+}
+
+int AcDbObject::xDataSize() const { return mExtras ? vhost::xdataSize(mExtras->xdata) : 0; }
+
+// --- extension dictionary -----------------------------------------------------------
+
+Acad::ErrorStatus AcDbObject::createExtensionDictionary() {
+  AcDbDatabase* db = database();
+  if (db == nullptr) return Acad::eNoDatabase;
+  if (!(mState & kOpenWrite)) return Acad::eNotOpenForWrite;
+  if (!extensionDictionary().isNull() && !extensionDictionary().isErased()) return Acad::eAlreadyInDb;
+  AcDbDictionary* dict = new AcDbDictionary();
+  AcDbObjectId id;
+  Acad::ErrorStatus es = db->addAcDbObject(id, dict);
+  if (es != Acad::eOk) {
+    delete dict;
+    return es;
+  }
+  dict->setOwnerId(objectId());
+  dict->addPersistentReactor(objectId());
+  dict->close();
+  extras().extensionDictionary = id;
+  mState |= kModified;
+  return Acad::eOk;
+}
+
+AcDbObjectId AcDbObject::extensionDictionary() const {
+  return mExtras ? mExtras->extensionDictionary : AcDbObjectId::kNull;
+}
+
+Acad::ErrorStatus AcDbObject::releaseExtensionDictionary() {
+  if (!(mState & kOpenWrite) && mStub) return Acad::eNotOpenForWrite;
+  AcDbObjectId id = extensionDictionary();
+  if (id.isNull()) return Acad::eOk;
+  AcDbDictionary* dict = nullptr;
+  Acad::ErrorStatus es = acdbOpenObject(dict, id, AcDb::kForWrite, true);
+  if (es != Acad::eOk) return es;
+  if (dict->numEntries() > 0) {
+    dict->close();
+    return Acad::eContainerNotEmpty;
+  }
+  if (!dict->isErased()) dict->erase();
+  dict->close();
+  extras().extensionDictionary.setNull();
+  mState |= kModified;
+  return Acad::eOk;
+}
+
+// --- reactors ----------------------------------------------------------------------
+
+void AcDbObject::addReactor(AcDbObjectReactor* reactor) const {
+  if (reactor == nullptr) return;
+  auto& list = extras().transientReactors;
+  if (std::find(list.begin(), list.end(), reactor) == list.end()) list.push_back(reactor);
+}
+
+void AcDbObject::removeReactor(AcDbObjectReactor* reactor) const {
+  if (!mExtras) return;
+  auto& list = mExtras->transientReactors;
+  list.erase(std::remove(list.begin(), list.end(), reactor), list.end());
+}
+
+void AcDbObject::addPersistentReactor(AcDbObjectId reactorId) {
+  assertWriteEnabled();
+  if (reactorId.isNull()) return;
+  auto& list = extras().persistentReactors;
+  if (std::find(list.begin(), list.end(), reactorId) == list.end()) list.push_back(reactorId);
+}
+
+Acad::ErrorStatus AcDbObject::removePersistentReactor(AcDbObjectId reactorId) {
+  assertWriteEnabled();
+  if (!mExtras) return Acad::eKeyNotFound;
+  auto& list = mExtras->persistentReactors;
+  auto it = std::find(list.begin(), list.end(), reactorId);
+  if (it == list.end()) return Acad::eKeyNotFound;
+  list.erase(it);
+  return Acad::eOk;
+}
+
+bool AcDbObject::hasPersistentReactor(AcDbObjectId reactorId) const {
+  if (!mExtras) return false;
+  const auto& list = mExtras->persistentReactors;
+  return std::find(list.begin(), list.end(), reactorId) != list.end();
+}
+
+AcDbObjectIdArray AcDbObject::getPersistentReactors() const {
+  AcDbObjectIdArray out;
+  if (mExtras)
+    for (AcDbObjectId id : mExtras->persistentReactors) out.append(id);
+  return out;
+}
+
+// Persistent reactors appear in the reactor list as their stub address with
+// the lowest bit set; stubs are aligned, transient reactors are objects.
+const AcArray<void*>* AcDbObject::reactors() const {
+  vhost::ObjectExtras& x = extras();
+  x.reactorView.removeAll();
+  for (AcDbObjectReactor* r : x.transientReactors) x.reactorView.append(r);
+  for (AcDbObjectId id : x.persistentReactors)
+    x.reactorView.append(reinterpret_cast<void*>(reinterpret_cast<std::uintptr_t>(id.stub()) | 1u));
+  return &x.reactorView;
+}
+
+bool acdbIsPersistentReactor(const void* reactor) {
+  return (reinterpret_cast<std::uintptr_t>(reactor) & 1u) != 0;
+}
+
+AcDbObjectId acdbPersistentReactorObjectId(const void* reactor) {
+  if (!acdbIsPersistentReactor(reactor)) return AcDbObjectId::kNull;
+  return AcDbObjectId(reinterpret_cast<vhost::Stub*>(reinterpret_cast<std::uintptr_t>(reactor) & ~std::uintptr_t(1)));
+}
+
+void AcDbObject::cancelled(const AcDbObject*) {}
+void AcDbObject::copied(const AcDbObject*, const AcDbObject*) {}
+void AcDbObject::erased(const AcDbObject*, Adesk::Boolean) {}
+void AcDbObject::goodbye(const AcDbObject*) {}
+void AcDbObject::openedForModify(const AcDbObject*) {}
+void AcDbObject::modified(const AcDbObject*) {}
+void AcDbObject::subObjModified(const AcDbObject*, const AcDbObject*) {}
+void AcDbObject::modifyUndone(const AcDbObject*) {}
+void AcDbObject::modifiedXData(const AcDbObject*) {}
+void AcDbObject::unappended(const AcDbObject*) {}
+void AcDbObject::reappended(const AcDbObject*) {}
+void AcDbObject::objectClosed(const AcDbObjectId) {}
+
+// --- filing ------------------------------------------------------------------------
+// The object's own part: its extension dictionary (owned) and, when filing
+// to a file or snapshot, its persistent reactors. Clones do not inherit
+// reactors: the cloning code re-attaches those whose reactor was cloned too.
+
+namespace {
+bool filesReactors(AcDb::FilerType t) {
+  return t == AcDb::kFileFiler || t == AcDb::kUndoFiler || t == AcDb::kPageFiler || t == AcDb::kIdFiler;
+}
+}  // namespace
+
+Acad::ErrorStatus AcDbObject::dwgOutFields(AcDbDwgFiler* filer) const {
+  filer->writeHardOwnershipId(extensionDictionary());
+  if (filesReactors(filer->filerType())) {
+    const auto count = mExtras ? mExtras->persistentReactors.size() : 0;
+    filer->writeInt32(static_cast<Adesk::Int32>(count));
+    for (size_t i = 0; i < count; ++i) filer->writeSoftPointerId(mExtras->persistentReactors[i]);
+  }
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbObject::dwgInFields(AcDbDwgFiler* filer) {
+  assertWriteEnabled();
+  AcDbHardOwnershipId dict;
+  filer->readHardOwnershipId(&dict);
+  if (!dict.isNull() || mExtras) extras().extensionDictionary = dict;
+  if (filesReactors(filer->filerType())) {
+    Adesk::Int32 count = 0;
+    filer->readInt32(&count);
+    if (count < 0) return Acad::eFilerError;
+    std::vector<AcDbObjectId> list;
+    for (Adesk::Int32 i = 0; i < count && filer->filerStatus() == Acad::eOk; ++i) {
+      AcDbSoftPointerId id;
+      filer->readSoftPointerId(&id);
+      if (!id.isNull()) list.push_back(id);
+    }
+    if (!list.empty() || mExtras) extras().persistentReactors = list;
+  }
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbObject::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbObject::dxfOutFields(AcDbDxfFiler* filer) const { return filer->filerStatus(); }
+
+// --- copying -------------------------------------------------------------------------
+
+AcRxObject* AcDbObject::clone() const {
+  AcRxObject* made = isA()->create();
+  AcDbObject* copy = AcDbObject::cast(made);
+  if (copy == nullptr) {
+    delete made;
+    return nullptr;
+  }
+  vhost::MemoryDwgFiler filer(AcDb::kCopyFiler, database());
+  if (dwgOutFields(&filer) != Acad::eOk || (filer.rewind(), copy->dwgInFields(&filer)) != Acad::eOk) {
+    delete copy;
+    return nullptr;
+  }
+  if (mExtras && mExtras->xdata) copy->extras().xdata = acutRbDup(mExtras->xdata);
+  // A free-standing copy owns nothing yet.
+  if (copy->mExtras) copy->mExtras->extensionDictionary.setNull();
+  return copy;
+}
+
+Acad::ErrorStatus AcDbObject::copyFrom(const AcRxObject* other) {
+  const AcDbObject* src = AcDbObject::cast(other);
+  if (src == nullptr || src->isA() != isA()) return Acad::eWrongObjectType;
+  if (!isWriteEnabled()) return Acad::eNotOpenForWrite;
+  vhost::MemoryDwgFiler filer(AcDb::kCopyFiler, database());
+  Acad::ErrorStatus es = src->dwgOutFields(&filer);
+  if (es != Acad::eOk) return es;
+  filer.rewind();
+  AcDbObjectId keepDict = extensionDictionary();
+  es = dwgInFields(&filer);
+  if (mExtras) mExtras->extensionDictionary = keepDict;
+  return es;
+}

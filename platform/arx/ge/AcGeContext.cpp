@@ -1,0 +1,4 @@
+#include "arx/ge/AcGeContext.h"
+
+AcGeTol AcGeContext::gTol;
+void (*AcGeContext::gErrorFunc)() = nullptr;

@@ -1,0 +1,49 @@
+#include "arx/ge/AcGeCurve3d.h"
+
+double AcGeCurve3d::distanceTo(const AcGePoint3d& pnt, const AcGeTol& tol) const {
+  return pnt.distanceTo(closestPointTo(pnt, tol));
+}
+
+Adesk::Boolean AcGeCurve3d::hasStartPoint(AcGePoint3d& startPoint) const {
+  AcGeInterval iv;
+  getInterval(iv);
+  if (!iv.isBoundedBelow()) return false;
+  startPoint = evalPoint(iv.lowerBound());
+  return true;
+}
+
+Adesk::Boolean AcGeCurve3d::hasEndPoint(AcGePoint3d& endPoint) const {
+  AcGeInterval iv;
+  getInterval(iv);
+  if (!iv.isBoundedAbove()) return false;
+  endPoint = evalPoint(iv.upperBound());
+  return true;
+}
+
+Adesk::Boolean AcGeCurve3d::isClosed(const AcGeTol& tol) const {
+  AcGePoint3d s, e;
+  if (!hasStartPoint(s) || !hasEndPoint(e)) return false;
+  return s.isEqualTo(e, tol);
+}
+
+Adesk::Boolean AcGeCurve3d::isOn(const AcGePoint3d& pnt, double& param, const AcGeTol& tol) const {
+  if (!isOn(pnt, tol)) return false;
+  param = paramOf(pnt, tol);
+  return true;
+}
+
+void AcGeCurve3d::getSamplePoints(int numSample, AcGePoint3dArray& pointArray) const {
+  pointArray.removeAll();
+  AcGeInterval iv;
+  getInterval(iv);
+  if (!iv.isBounded() || numSample <= 0) return;
+  if (numSample == 1) {
+    pointArray.append(evalPoint(iv.lowerBound()));
+    return;
+  }
+  const double lo = iv.lowerBound(), hi = iv.upperBound();
+  for (int i = 0; i < numSample; ++i) {
+    const double t = (i == numSample - 1) ? hi : lo + (hi - lo) * double(i) / double(numSample - 1);
+    pointArray.append(evalPoint(t));
+  }
+}

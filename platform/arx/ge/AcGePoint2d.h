@@ -1,0 +1,71 @@
+#pragma once
+// A 2D point.
+#include "arx/base/AdeskTypes.h"
+#include "arx/ge/AcGeContext.h"
+#include "arx/ge/AcGeVector2d.h"
+
+class AcGeMatrix2d;
+class AcGeLine2d;
+
+class AcGePoint2d {
+ public:
+  AcGePoint2d() : x(0.0), y(0.0) {}
+  AcGePoint2d(double xx, double yy) : x(xx), y(yy) {}
+
+  static const AcGePoint2d kOrigin;
+
+  friend AcGePoint2d operator*(const AcGeMatrix2d& mat, const AcGePoint2d& pnt);
+  AcGePoint2d& setToProduct(const AcGeMatrix2d& mat, const AcGePoint2d& pnt);
+  AcGePoint2d& transformBy(const AcGeMatrix2d& leftSide);
+  AcGePoint2d& rotateBy(double angle, const AcGePoint2d& wrtPoint = AcGePoint2d::kOrigin);
+  AcGePoint2d& mirror(const AcGeLine2d& line);
+  AcGePoint2d& scaleBy(double scaleFactor, const AcGePoint2d& wrtPoint = AcGePoint2d::kOrigin);
+
+  AcGePoint2d operator*(double scl) const { return AcGePoint2d(x * scl, y * scl); }
+  friend AcGePoint2d operator*(double scl, const AcGePoint2d& p) { return p * scl; }
+  AcGePoint2d& operator*=(double scl) {
+    x *= scl;
+    y *= scl;
+    return *this;
+  }
+  AcGePoint2d operator/(double scl) const { return AcGePoint2d(x / scl, y / scl); }
+  AcGePoint2d& operator/=(double scl) {
+    x /= scl;
+    y /= scl;
+    return *this;
+  }
+  AcGePoint2d operator+(const AcGeVector2d& v) const { return AcGePoint2d(x + v.x, y + v.y); }
+  AcGePoint2d& operator+=(const AcGeVector2d& v) {
+    x += v.x;
+    y += v.y;
+    return *this;
+  }
+  AcGePoint2d operator-(const AcGeVector2d& v) const { return AcGePoint2d(x - v.x, y - v.y); }
+  AcGePoint2d& operator-=(const AcGeVector2d& v) {
+    x -= v.x;
+    y -= v.y;
+    return *this;
+  }
+  AcGeVector2d operator-(const AcGePoint2d& p) const { return AcGeVector2d(x - p.x, y - p.y); }
+  AcGePoint2d& setToSum(const AcGePoint2d& p, const AcGeVector2d& v) {
+    x = p.x + v.x;
+    y = p.y + v.y;
+    return *this;
+  }
+  AcGeVector2d asVector() const { return AcGeVector2d(x, y); }
+
+  double distanceTo(const AcGePoint2d& pnt) const;
+  Adesk::Boolean isEqualTo(const AcGePoint2d& pnt, const AcGeTol& tol = AcGeContext::gTol) const;
+  bool operator==(const AcGePoint2d& p) const { return isEqualTo(p); }
+  bool operator!=(const AcGePoint2d& p) const { return !isEqualTo(p); }
+
+  double operator[](unsigned int i) const { return i == 0 ? x : y; }
+  double& operator[](unsigned int i) { return i == 0 ? x : y; }
+  AcGePoint2d& set(double xx, double yy) {
+    x = xx;
+    y = yy;
+    return *this;
+  }
+
+  double x, y;
+};

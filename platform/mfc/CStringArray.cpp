@@ -1,0 +1,5 @@
+#include "mfc/CStringArray.h"
+
+IMPLEMENT_DYNAMIC(CStringArray, CObject)
+
+CStringArray::~CStringArray() = default;
