@@ -1,12 +1,14 @@
 #pragma once
 // CArray<TYPE, ARG_TYPE>: MFC's growable array.
 //
-// Storage and growth are MFC's: SetSize allocates max(size, growBy) elements
-// at first; when it must grow it adds the grow-by count (or, with the default
-// grow-by of 0, size/8 but at least 4 elements), or exactly what is asked
-// when that is more. (MFC caps the default step at 1024 elements; here it is
-// not capped, so that filling an array of a million elements stays linear.) New elements start zero-filled and are then
-// default-constructed, so plain structures and numbers come out as zeros.
+// Storage and growth follow MFC: SetSize allocates max(size, growBy)
+// elements at first; when it must grow it adds the grow-by count (with the
+// default grow-by of 0: an eighth of the size, at least 4), or exactly what
+// is asked when that is more. MFC also caps the default step at 1024
+// elements, which makes filling a large array quadratic; here the step is not
+// capped, so a million Adds stay linear. New elements start zero-filled and
+// are then default-constructed, so plain structures and numbers come out as
+// zeros.
 // RemoveAt and SetSize to a smaller size keep the allocation; SetSize(0),
 // RemoveAll and FreeExtra release it.
 //
@@ -100,7 +102,13 @@ class CArray : public CObject {
   // Appends one element; returns its index.
   INT_PTR Add(ARG_TYPE newElement) {
     const INT_PTR nIndex = m_nSize;
-    SetAtGrow(nIndex, newElement);
+    if (nIndex < m_nMaxSize) {  // room left: no reallocation, no aliasing concern
+      ConstructElements(m_pData + nIndex, 1);
+      m_nSize = nIndex + 1;
+      m_pData[nIndex] = newElement;
+    } else {
+      SetAtGrow(nIndex, newElement);
+    }
     return nIndex;
   }
   // Appends the elements of src; returns the index of the first one. An

@@ -445,8 +445,8 @@ class Formatter {
     }
     // The digits come from the C library; flags, width and precision are
     // the directive's own.
-    char spec[16];
-    char* s = spec;
+    char cfmt[16];
+    char* s = cfmt;
     *s++ = '%';
     if (d.left) *s++ = '-';
     if (d.plus) *s++ = '+';
@@ -459,13 +459,13 @@ class Formatter {
     *s++ = static_cast<char>(d.conv);
     *s = '\0';
     char small[64];
-    const int need = std::snprintf(small, sizeof small, spec, d.width, d.precision, v);
+    const int need = std::snprintf(small, sizeof small, cfmt, d.width, d.precision, v);
     if (need < 0) Fail(L"the number cannot be formatted", end);
     if (static_cast<std::size_t>(need) < sizeof small) {
       out_.append(small, small + need);
     } else {
       std::string big(static_cast<std::size_t>(need) + 1, '\0');
-      std::snprintf(&big[0], big.size(), spec, d.width, d.precision, v);
+      std::snprintf(&big[0], big.size(), cfmt, d.width, d.precision, v);
       out_.append(big.begin(), big.begin() + need);
     }
   }
