@@ -22,15 +22,13 @@ namespace {
 // found through a vector; others through a hash map.
 constexpr std::uint64_t kDenseSlack = 1u << 16;
 
+// Looks a name up in a table without opening it, so that it also works while
+// the caller has the table open for write.
 template <class Table>
 AcDbObjectId lookUp(AcDbObjectId tableId, const ACHAR* name) {
-  AcDbObjectId id;
-  if (name == nullptr || tableId.isNull()) return id;
-  Table* table = nullptr;
-  if (acdbOpenObject(table, tableId, AcDb::kForRead) != Acad::eOk) return id;
-  table->getAt(name, id);
-  table->close();
-  return id;
+  if (name == nullptr || !tableId.isResident()) return AcDbObjectId();
+  Table* table = Table::cast(tableId.stub()->object);
+  return table ? table->vhostFind(name) : AcDbObjectId();
 }
 
 AcDbObjectId dictEntry(AcDbObjectId dictId, const ACHAR* key) {

@@ -83,6 +83,9 @@ class AcDbDictionary : public AcDbObject {
   Acad::ErrorStatus vhostRenameEntry(AcDbObjectId id, const ACHAR* newKey);
   // The next free anonymous key with the prefix ("*A" gives "*A1" ...).
   std::wstring vhostNextAnonymousKey(const ACHAR* prefix) const;
+  // The key of the object's entry (erased or not) without the open check,
+  // or null when the object is not an entry.
+  const std::wstring* vhostKeyOf(AcDbObjectId id) const;
 
  private:
   friend class AcDbDictionaryIterator;
@@ -90,7 +93,7 @@ class AcDbDictionary : public AcDbObject {
     std::wstring key;
     AcDbObjectId id;  // null for a removed slot
   };
-  // The slot of a visible entry (object not erased), or -1.
+  // The slot of the key's or object's entry (its object may be erased), or -1.
   long long findKey(const std::wstring& upperKey) const;
   long long findId(AcDbObjectId id) const;
   void dropSlot(size_t slot);
@@ -100,6 +103,7 @@ class AcDbDictionary : public AcDbObject {
   std::unordered_map<std::wstring, size_t> mByKey;
   std::unordered_map<AcDbObjectId, size_t> mById;
   size_t mRemoved = 0;
+  mutable unsigned mAnonymousCounter = 0;
   Adesk::Int16 mMergeStyle = AcDb::kDrcIgnore;
   bool mTreatAsHard = false;
 };

@@ -78,9 +78,16 @@ class AcDbGroup : public AcDbObject {
   void detach(AcDbObjectId member);
   AcDbObjectId ownerDictionary() const;
 
+  // Whether the id is a member that counts (listed, not dropped, not erased).
+  bool isVisible(AcDbObjectId id) const;
+  // The position in mMembers of the member at a visible index (the end for
+  // the count of visible members).
+  size_t rawIndex(size_t visibleIndex) const;
+
+  // Members in order, including those dropped because they are erased: they
+  // keep their place for when they are unerased.
   std::vector<AcDbObjectId> mMembers;
-  // Members dropped because they were erased, with their place.
-  std::vector<std::pair<AcDbObjectId, size_t>> mErasedMembers;
+  std::vector<AcDbObjectId> mDropped;
   mutable std::wstring mName;
   std::wstring mDescription;
   bool mSelectable = true;

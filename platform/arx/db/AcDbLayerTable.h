@@ -18,6 +18,7 @@ class AcDbLayerTableRecord : public AcDbSymbolTableRecord {
   ~AcDbLayerTableRecord() override;
 
   AcCmColor color() const;
+  // An index or true colour; eInvalidInput for ByLayer, ByBlock and none.
   Acad::ErrorStatus setColor(const AcCmColor& color);
   AcCmEntityColor entityColor() const;
 
@@ -37,6 +38,7 @@ class AcDbLayerTableRecord : public AcDbSymbolTableRecord {
   Acad::ErrorStatus setIsLocked(bool locked);
   bool isPlottable() const;
   Acad::ErrorStatus setIsPlottable(bool plottable);
+  // Hidden from layer lists (layer "0" cannot be hidden: eInvalidInput).
   bool isHidden() const;
   Acad::ErrorStatus setIsHidden(bool hidden);
 

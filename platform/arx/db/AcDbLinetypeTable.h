@@ -30,7 +30,8 @@ class AcDbLinetypeTableRecord : public AcDbSymbolTableRecord {
   // The total length of the pattern; eNegativeValueNotAllowed below zero.
   double patternLength() const;
   Acad::ErrorStatus setPatternLength(double length);
-  // Dashes: setNumDashes keeps the first ones and adds empty dashes.
+  // Dashes: setNumDashes keeps the first ones and adds empty dashes; at
+  // most 12 (eInvalidInput).
   int numDashes() const;
   Acad::ErrorStatus setNumDashes(int count);
   double dashLengthAt(int index) const;

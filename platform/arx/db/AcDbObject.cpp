@@ -1,6 +1,7 @@
 #include "arx/db/AcDbObject.h"
 
 #include <algorithm>
+#include <functional>
 #include <cwctype>
 #include <map>
 #include <string>
@@ -18,6 +19,13 @@
 VHOST_DEFINE_BUILTIN_ABSTRACT_CLASS(AcDbDwgFiler, AcRxObject)
 VHOST_DEFINE_BUILTIN_ABSTRACT_CLASS(AcDbDxfFiler, AcRxObject)
 VHOST_DEFINE_BUILTIN_CLASS(AcDbObject, AcRxObject, nullptr)
+
+Acad::ErrorStatus AcDbDwgFiler::dwgVersion(AcDb::DwgVersion& version,
+                                           AcDb::MaintenanceReleaseVersion& maintenance) const {
+  version = AcDb::kDHL_CURRENT;
+  maintenance = AcDb::kMReleaseCurrent;
+  return Acad::eOk;
+}
 
 namespace {
 
@@ -215,6 +223,11 @@ Acad::ErrorStatus acdbOpenObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMo
 
 Acad::ErrorStatus AcDbObject::close() {
   if (mStub == nullptr) return Acad::eNotInDatabase;
+  // Notify openings nest inside the others, so they close first.
+  if (mNotifyOpens > 0 && (mState & kOpenWrite || mReaders > 0)) {
+    --mNotifyOpens;
+    return Acad::eOk;
+  }
   if (mState & kOpenWrite) {
     Acad::ErrorStatus es = subClose();
     mState &= static_cast<Adesk::UInt8>(~kOpenWrite);
@@ -246,22 +259,21 @@ Acad::ErrorStatus AcDbObject::close() {
   return Acad::eNotOpenForRead;
 }
 
-namespace {
-
-// Calls f(reactorObject) for each persistent reactor that can hear it.
-template <class F>
-void forEachPersistentReactor(const vhost::ObjectExtras* extras, F&& f) {
+// Calls f(reactorObject) for each persistent reactor that can hear it, with
+// the reactor opened for notify.
+void AcDbObject::forEachPersistentReactor(const vhost::ObjectExtras* extras,
+                                          const std::function<void(AcDbObject*)>& f) {
   if (extras == nullptr) return;
   for (AcDbObjectId id : std::vector<AcDbObjectId>(extras->persistentReactors)) {
     if (id.isNull() || id.stub()->database == nullptr || id.isErased()) continue;
     AcDbObject* reactor = nullptr;
     if (acdbOpenObject(reactor, id, AcDb::kForNotify) != Acad::eOk) continue;
     f(reactor);
-    reactor->close();
+    // Ends this notify opening only, even when the reactor is also open for
+    // write elsewhere (a group being edited hears of its members).
+    --reactor->mNotifyOpens;
   }
 }
-
-}  // namespace
 
 void AcDbObject::notifyChanged() {
   AcDbDatabase* db = database();

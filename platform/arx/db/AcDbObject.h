@@ -3,6 +3,7 @@
 // with new, handed to its database (which owns it from then on), and later
 // reached through its id: opened for read or write, used, and closed. Changes
 // are announced on close to the object's reactors.
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -169,6 +170,8 @@ class AcDbObject : public AcRxObject {
   };
   vhost::ObjectExtras& extras() const;
   void notifyChanged();
+  static void forEachPersistentReactor(const vhost::ObjectExtras* extras,
+                                       const std::function<void(AcDbObject*)>& f);
 
   vhost::Stub* mStub = nullptr;
   AcDbObjectId mOwnerId;

@@ -274,6 +274,10 @@ Acad::ErrorStatus AcDbSymbolTable::getAt(const ACHAR* name, AcDbSymbolTableRecor
   return vhostGetTyped(name, record, mode, openErasedRecord);
 }
 
+AcDbObjectId AcDbSymbolTable::vhostFind(const ACHAR* name, bool getErasedRecord) const {
+  return name == nullptr ? AcDbObjectId() : find(vhost::nameKey(name), getErasedRecord);
+}
+
 bool AcDbSymbolTable::has(const ACHAR* name) const {
   AcDbObjectId id;
   return getAt(name, id) == Acad::eOk;

@@ -146,6 +146,9 @@ class AcDbSymbolTable : public AcDbObject {
   // the number of live records.
   const std::vector<AcDbObjectId>& vhostRecordIds() const { return mRecords; }
   int vhostLiveRecordCount() const;
+  // Platform use: getAt without the open check, for look-ups by the
+  // database while the table may be open for write elsewhere. Null when absent.
+  AcDbObjectId vhostFind(const ACHAR* name, bool getErasedRecord = false) const;
   // Platform use (cloning into an existing table): lists a record that is
   // already in the table's database as a record of this table and makes the
   // table its owner, without opening the table. eDuplicateRecordName when a
