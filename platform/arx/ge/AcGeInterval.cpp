@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 AcGeInterval::AcGeInterval(double tol) : mTol(std::fabs(tol)) {}
 

@@ -59,7 +59,7 @@ class AcGeMatrix3d {
   void getCoordSystem(AcGePoint3d& origin, AcGeVector3d& xAxis, AcGeVector3d& yAxis, AcGeVector3d& zAxis) const;
 
   AcGeMatrix3d& setToTranslation(const AcGeVector3d& vec);
-  // A zero axis gives the identity.
+  // Right-handed rotation about the axis through center; a zero axis gives the identity.
   AcGeMatrix3d& setToRotation(double angle, const AcGeVector3d& axis,
                               const AcGePoint3d& center = AcGePoint3d::kOrigin);
   AcGeMatrix3d& setToScaling(double scaleAll, const AcGePoint3d& center = AcGePoint3d::kOrigin);
@@ -72,7 +72,8 @@ class AcGeMatrix3d {
                                    const AcGePoint3d& toOrigin, const AcGeVector3d& toXAxis,
                                    const AcGeVector3d& toYAxis, const AcGeVector3d& toZAxis);
   // Entity coordinate systems: the axes of the plane with this normal follow the
-  // arbitrary-axis rule; the origin is the world origin.
+  // arbitrary-axis rule; the origin is the world origin. A zero normal gives the
+  // identity. With a plane, the plane's own origin and axes are used.
   AcGeMatrix3d& setToWorldToPlane(const AcGeVector3d& normal);
   AcGeMatrix3d& setToWorldToPlane(const AcGePlane& plane);
   AcGeMatrix3d& setToPlaneToWorld(const AcGeVector3d& normal);

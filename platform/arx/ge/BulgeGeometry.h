@@ -20,7 +20,8 @@ constexpr double kStraightBulge = 1e-10;
 
 inline double cross(const AcGeVector2d& a, const AcGeVector2d& b) { return a.x * b.y - a.y * b.x; }
 inline double dot(const AcGeVector2d& a, const AcGeVector2d& b) { return a.x * b.x + a.y * b.y; }
-inline double norm(const AcGeVector2d& a) { return std::hypot(a.x, a.y); }
+// Plain square root: coordinates of drawings stay far from overflow, and hypot is slow.
+inline double norm(const AcGeVector2d& a) { return std::sqrt(a.x * a.x + a.y * a.y); }
 
 struct PieceFrame {
   AcGeVector2d A, B;      // end points, relative to the frame's origin
