@@ -5,6 +5,7 @@
 #include "arx/db/AcDbBlockTable.h"
 #include "arx/db/AcDbDictionary.h"
 #include "arx/db/AcDbEntity.h"
+#include "arx/db/AcDbHostApplicationServices.h"
 #include "arx/db/AcDbDimStyleTable.h"
 #include "arx/db/AcDbLayerTable.h"
 #include "arx/db/AcDbLayout.h"
@@ -98,6 +99,7 @@ AcDbDatabase::AcDbDatabase(bool buildDefault, bool) {
 }
 
 AcDbDatabase::~AcDbDatabase() {
+  vhostForgetWorkingDatabase(this);
   for (AcDbDatabaseReactor* r : std::vector<AcDbDatabaseReactor*>(mReactors)) r->goodbye(this);
   for (vhost::Stub& s : mStubs) {
     delete s.object;
