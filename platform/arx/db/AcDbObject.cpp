@@ -11,6 +11,7 @@
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDictionary.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/AcDbSymbolTable.h"
 #include "arx/db/AcDbDxfFiler.h"
 #include "arx/db/VhostMemoryFiler.h"
 #include "arx/db/VhostObjectExtras.h"
@@ -223,11 +224,6 @@ Acad::ErrorStatus acdbOpenObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMo
 
 Acad::ErrorStatus AcDbObject::close() {
   if (mStub == nullptr) return Acad::eNotInDatabase;
-  // Notify openings nest inside the others, so they close first.
-  if (mNotifyOpens > 0 && (mState & kOpenWrite || mReaders > 0)) {
-    --mNotifyOpens;
-    return Acad::eOk;
-  }
   if (mState & kOpenWrite) {
     Acad::ErrorStatus es = subClose();
     mState &= static_cast<Adesk::UInt8>(~kOpenWrite);
@@ -413,6 +409,15 @@ Acad::ErrorStatus AcDbObject::setXData(const resbuf* xdata) {
     if (it != incoming.end() && it->second == &s) {
       appendSection(s);
       it->second = nullptr;
+    }
+  }
+  // Application names read back as they are registered.
+  if (db) {
+    for (resbuf* rb = merged; rb; rb = rb->rbnext) {
+      if (rb->restype != 1001) continue;
+      AcDbObjectId appId = db->regAppId(rb->resval.rstring);
+      const AcDbSymbolTableRecord* app = AcDbSymbolTableRecord::cast(appId.isResident() ? appId.stub()->object : nullptr);
+      if (app) acutUpdString(app->vhostName().c_str(), rb->resval.rstring);
     }
   }
   if (vhost::xdataSize(merged) > kMaxXDataSize) {

@@ -27,6 +27,7 @@ struct ObjectExtras;
 class OpenTable;
 class Cloner;
 class WriteScope;
+class ReadScope;
 }  // namespace vhost
 
 class AcDbObject : public AcRxObject {
@@ -158,6 +159,7 @@ class AcDbObject : public AcRxObject {
   friend class vhost::OpenTable;
   friend class vhost::Cloner;
   friend class vhost::WriteScope;
+  friend class vhost::ReadScope;
   friend Acad::ErrorStatus vhostOpen(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased);
 
   enum StateBits : Adesk::UInt8 {

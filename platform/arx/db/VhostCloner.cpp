@@ -22,21 +22,34 @@ AcDbObject* resident(AcDbObjectId id) {
   return (id.isNull() || id.database() == nullptr) ? nullptr : id.stub()->object;
 }
 
-std::wstring recordName(const AcDbSymbolTableRecord* rec) {
-  ACHAR* raw = nullptr;
-  std::wstring name;
-  if (rec->getName(raw) == Acad::eOk && raw) name = raw;
-  delete[] raw;
-  return name;
-}
+}  // namespace
+
+// Reads an object for the cloner's own use, whatever openings others hold.
+class ReadScope {
+ public:
+  explicit ReadScope(const AcDbObject* obj) : mObj(const_cast<AcDbObject*>(obj)) {
+    if (mObj) ++mObj->mReaders;
+  }
+  ~ReadScope() {
+    if (mObj) --mObj->mReaders;
+  }
+  ReadScope(const ReadScope&) = delete;
+  ReadScope& operator=(const ReadScope&) = delete;
+
+ private:
+  AcDbObject* mObj;
+};
+
+namespace {
+
+std::wstring recordName(const AcDbSymbolTableRecord* rec) { return rec->vhostName(); }
 
 std::wstring keyInOwner(AcDbObjectId id) {
   AcDbDictionary* dict = AcDbDictionary::cast(resident(resident(id) ? resident(id)->ownerId() : AcDbObjectId()));
   std::wstring key;
   if (dict == nullptr) return key;
-  ACHAR* raw = nullptr;
-  if (dict->nameAt(id, raw) == Acad::eOk && raw) key = raw;
-  delete[] raw;
+  ReadScope scope(dict);
+  dict->nameAt(id, key);
   return key;
 }
 
@@ -108,7 +121,11 @@ AcDbObjectId Cloner::cloneObject(AcDbObjectId sourceId, AcDbObjectId owner, bool
   AcDbObject* copy = AcDbObject::cast(source->isA()->create());
   if (copy == nullptr) return AcDbObjectId();
   MemoryDwgFiler filer(mAcross ? AcDb::kWblockCloneFiler : AcDb::kDeepCloneFiler, sourceId.database());
-  Acad::ErrorStatus es = source->dwgOutFields(&filer);
+  Acad::ErrorStatus es;
+  {
+    ReadScope scope(source);
+    es = source->dwgOutFields(&filer);
+  }
   if (es == Acad::eOk) {
     filer.rewind();
     es = copy->dwgInFields(&filer);
@@ -191,8 +208,8 @@ AcDbObjectId Cloner::destinationContainer(AcDbObjectId sourceContainer) {
   AcDbDictionary* nod = AcDbDictionary::cast(resident(mDest->namedObjectsDictionaryId()));
   if (nod == nullptr) return AcDbObjectId();
   AcDbObjectId id;
-  if (nod->getAt(key.c_str(), id) == Acad::eOk) return id;
   WriteScope scope(nod);
+  if (nod->getAt(key.c_str(), id) == Acad::eOk) return id;
   auto* dict = new AcDbDictionary();
   if (nod->setAt(key.c_str(), dict, id) != Acad::eOk) {
     delete dict;
@@ -216,11 +233,28 @@ AcDbObjectId Cloner::resolveReference(AcDbObjectId sourceId) {
       if (table == nullptr || table->isA() != tableClass) continue;
       std::wstring name = recordName(rec);
       AcDbObjectId existing;
-      if (table->getAt(name.c_str(), existing) == Acad::eOk && !(replace && AcDbBlockTableRecord::cast(rec) == nullptr)) {
-        mMap.assign(AcDbIdPair(sourceId, existing, false, false, true));
-        return existing;
+      ReadScope tableScope(table);
+      if (table->getAt(name.c_str(), existing) != Acad::eOk) return cloneObject(sourceId, tableId, true);
+      AcDbObject* target = resident(existing);
+      if (replace && AcDbBlockTableRecord::cast(rec) == nullptr && target != nullptr && target->isA() == rec->isA()) {
+        // The destination's record takes the source's properties; translation
+        // then fixes the ids it holds.
+        MemoryDwgFiler filer(AcDb::kWblockCloneFiler, sourceId.database());
+        {
+          ReadScope scope(rec);
+          rec->dwgOutFields(&filer);
+        }
+        WriteScope scope(target);
+        AcDbObjectId keepDict = target->extensionDictionary();
+        filer.rewind();
+        if (target->dwgInFields(&filer) == Acad::eOk) {
+          if (target->mExtras) target->mExtras->extensionDictionary = keepDict;
+          mMap.assign(AcDbIdPair(sourceId, existing, true, false, true));
+          return existing;
+        }
       }
-      return cloneObject(sourceId, tableId, true);
+      mMap.assign(AcDbIdPair(sourceId, existing, false, false, true));
+      return existing;
     }
     return AcDbObjectId();
   }
@@ -229,6 +263,7 @@ AcDbObjectId Cloner::resolveReference(AcDbObjectId sourceId) {
   AcDbDictionary* dict = AcDbDictionary::cast(resident(container));
   std::wstring key = keyInOwner(sourceId);
   AcDbObjectId existing;
+  ReadScope dictScope(dict);
   if (dict && !key.empty() && dict->getAt(key.c_str(), existing) == Acad::eOk) {
     mMap.assign(AcDbIdPair(sourceId, existing, false, false, true));
     return existing;

@@ -228,7 +228,10 @@ void NurbsCurve::insertKnot(double u, int times) {
   const int p = mDegree;
   const int n = numControlPoints();
   if (times <= 0 || u < startParam() || u > endParam()) return;
-  const int k = findSpan(u);
+  // The span [knot[k], knot[k+1]) holding u, also at the end of the domain
+  // (for an unclamped end only the control points up to n-1 take part).
+  const int k = std::min(static_cast<int>(std::upper_bound(mKnots.begin(), mKnots.end(), u) - mKnots.begin()) - 1,
+                         static_cast<int>(mKnots.size()) - p - 1);
   int s = 0;
   for (double kv : mKnots)
     if (kv == u) ++s;
@@ -300,6 +303,51 @@ void NurbsCurve::reverse() {
 
 void NurbsCurve::transformBy(const AcGeMatrix3d& m) {
   for (AcGePoint3d& p : mCtrl) p.transformBy(m);
+}
+
+void NurbsCurve::extendEnd(double newEnd) {
+  const double end = endParam();
+  if (!(newEnd > end)) return;
+  const int p = mDegree;
+  const std::vector<double> br = breakpoints();
+  const double k = br[br.size() - 2];
+  // The last span as a Bézier piece, run on past its end by de Casteljau's
+  // construction at t > 1.
+  const NurbsCurve last = segment(k, end);
+  std::vector<HPoint> b = toHomogeneous(last.mCtrl, last.mWeights);
+  const double t = (newEnd - k) / (end - k);
+  std::vector<HPoint> left{b[0]};
+  for (int r = 1; r <= p; ++r) {
+    for (int j = 0; j + r <= p; ++j) b[static_cast<size_t>(j)] = lerp(b[static_cast<size_t>(j)], b[static_cast<size_t>(j + 1)], t);
+    left.push_back(b[0]);
+  }
+  std::vector<HPoint> ctrl;
+  std::vector<double> knots;
+  if (k > startParam()) {
+    const NurbsCurve first = segment(startParam(), k);
+    ctrl = toHomogeneous(first.mCtrl, first.mWeights);
+    knots.assign(first.mKnots.begin(), first.mKnots.end() - (p + 1));
+    for (int i = 0; i < p; ++i) knots.push_back(k);
+    ctrl.insert(ctrl.end(), left.begin() + 1, left.end());
+  } else {
+    ctrl = left;
+    knots.assign(static_cast<size_t>(p + 1), k);
+  }
+  for (int i = 0; i <= p; ++i) knots.push_back(newEnd);
+  const bool rational = isRational();
+  mKnots = std::move(knots);
+  fromHomogeneous(ctrl, rational, mCtrl, mWeights);
+}
+
+void NurbsCurve::extendStart(double newStart) {
+  const double s = startParam(), e = endParam();
+  if (!(newStart < s)) return;
+  reverse();
+  extendEnd(s + e - newStart);
+  reverse();
+  // Reversing twice moved the domain; bring it to [newStart, e].
+  const double shift = newStart - startParam();
+  for (double& k : mKnots) k += shift;
 }
 
 void NurbsCurve::elevateDegree() {

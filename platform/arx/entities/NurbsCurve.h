@@ -53,6 +53,10 @@ class NurbsCurve {
   // The same curve run the other way: parameter u becomes start + end - u.
   void reverse();
   void transformBy(const AcGeMatrix3d& m);
+  // Continues the first or last span as its own polynomial to a parameter
+  // beyond the domain (below the start / above the end).
+  void extendStart(double newStart);
+  void extendEnd(double newEnd);
   // Raises the degree by one (the curve is unchanged).
   void elevateDegree();
 

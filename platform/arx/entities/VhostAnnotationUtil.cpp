@@ -4,7 +4,6 @@
 #include <cstring>
 #include <cwctype>
 
-#include "arx/ge/AcDbExtents.h"
 #include "arx/ge/AcGeMatrix3d.h"
 #include "arx/ge/GeMath.h"
 
@@ -93,8 +92,6 @@ std::wstring displayText(const std::wstring& raw) {
   }
   return out;
 }
-
-void addPoint(AcDbExtents& ext, const AcGePoint3d& p) { ext.addPoint(p); }
 
 bool transformFrame(const AcGeMatrix3d& xform, const AcGeVector3d& u, const AcGeVector3d& v,
                     const AcGeVector3d& normal, FrameImage& out) {

@@ -10,7 +10,6 @@
 #include "arx/ge/AcGePoint3d.h"
 #include "arx/ge/AcGeVector3d.h"
 
-class AcDbExtents;
 class AcGeMatrix3d;
 
 namespace vhost {
@@ -39,9 +38,6 @@ bool unitNormal(const AcGeVector3d& in, AcGeVector3d& out);
 // The text that a single-line text shows: %%d, %%c, %%p, %%% and %%nnn become
 // their characters; the underline and overline toggles %%u and %%o show nothing.
 std::wstring displayText(const std::wstring& raw);
-
-// Adds the point to the extents.
-void addPoint(AcDbExtents& ext, const AcGePoint3d& p);
 
 // The transformed image of a frame (unit axes u, v in a plane with normal n)
 // under xform: new axes directions, the scale each picked up, and whether the
@@ -112,6 +108,11 @@ class WriteHandle : public ReadHandle<T> {
  public:
   explicit WriteHandle(AcDbObjectId id, bool openErased = false) { this->open(id, AcDb::kForWrite, openErased); }
 };
+
+// A persistent reactor that must change itself while it hears a notification
+// (it is then open for notify): opens itself for write by its id for the
+// length of a scope. Closing ends the write opening and leaves the notify
+// opening as it was, whichever order the database closes nested openings in.
 
 }  // namespace annot
 }  // namespace vhost

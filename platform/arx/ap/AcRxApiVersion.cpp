@@ -1,0 +1,3 @@
+#include "arx/ap/AcRxApiVersion.h"
+
+extern "C" int acrxGetApiVersion() { return ACRX_API_VERSION; }

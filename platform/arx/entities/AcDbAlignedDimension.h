@@ -1,0 +1,36 @@
+#pragma once
+// A linear dimension measuring the distance between two points, with its
+// dimension line parallel to them.
+#include "arx/entities/AcDbDimension.h"
+
+class AcDbAlignedDimension : public AcDbDimension {
+ public:
+  ACRX_DECLARE_MEMBERS(AcDbAlignedDimension);
+  AcDbAlignedDimension();
+  AcDbAlignedDimension(const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point,
+                       const AcGePoint3d& dimLinePoint, const ACHAR* dimText = nullptr,
+                       AcDbObjectId dimStyle = AcDbObjectId::kNull);
+  ~AcDbAlignedDimension() override;
+
+  AcGePoint3d xLine1Point() const;
+  Acad::ErrorStatus setXLine1Point(const AcGePoint3d& point);
+  AcGePoint3d xLine2Point() const;
+  Acad::ErrorStatus setXLine2Point(const AcGePoint3d& point);
+  AcGePoint3d dimLinePoint() const;
+  Acad::ErrorStatus setDimLinePoint(const AcGePoint3d& point);
+  // The angle of the extension lines away from perpendicular (0: perpendicular).
+  double oblique() const;
+  Acad::ErrorStatus setOblique(double angle);
+
+  Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+  Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+
+ protected:
+  double vhostMeasure() const override;
+  void vhostBuild(const Style& style, std::vector<AcDbEntity*>& out) const override;
+  void vhostTransformPoints(const AcGeMatrix3d& xform) override;
+
+ private:
+  AcGePoint3d mX1, mX2, mDimLine;
+  double mOblique = 0.0;
+};
