@@ -330,6 +330,50 @@ Acad::ErrorStatus AcDbObject::subOpen(AcDb::OpenMode) { return Acad::eOk; }
 Acad::ErrorStatus AcDbObject::subClose() { return Acad::eOk; }
 Acad::ErrorStatus AcDbObject::subErase(Adesk::Boolean) { return Acad::eOk; }
 
+// --- identity transfer ------------------------------------------------------------------
+
+Acad::ErrorStatus AcDbObject::handOverTo(AcDbObject* newObject, bool keepXData, bool keepExtDict) {
+  if (newObject == nullptr) return Acad::eNullObjectPointer;
+  if (newObject == this) return Acad::eInvalidInput;
+  if (mStub == nullptr) return Acad::eNotInDatabase;
+  if (newObject->mStub != nullptr) return Acad::eAlreadyInDb;
+  if (!(mState & kOpenWrite)) return Acad::eNotOpenForWrite;
+  if (mReaders > 0 || mNotifyOpens > 0 || (mState & kNotifying)) return Acad::eWasNotifying;
+  const AcDbObjectIdArray ownedBefore = ownedIdsOf(this);
+  vhost::Stub* stub = mStub;
+  stub->object = newObject;
+  newObject->mStub = stub;
+  newObject->mOwnerId = mOwnerId;
+  newObject->mState = static_cast<Adesk::UInt8>(kOpenWrite | kModified);
+  if (mExtras) {
+    vhost::ObjectExtras& to = newObject->extras();
+    to.persistentReactors = mExtras->persistentReactors;
+    to.transientReactors = mExtras->transientReactors;
+    if (keepXData) {
+      acutRelRb(to.xdata);
+      to.xdata = mExtras->xdata;
+      mExtras->xdata = nullptr;
+    }
+    if (keepExtDict) {
+      to.extensionDictionary = mExtras->extensionDictionary;
+      mExtras->extensionDictionary.setNull();
+    }
+  }
+  mStub = nullptr;
+  mOwnerId.setNull();
+  mState = 0;
+  // What only the old object owned (its sub-objects, a dropped dictionary) goes.
+  const AcDbObjectIdArray ownedAfter = ownedIdsOf(newObject);
+  for (const AcDbObjectId& id : ownedBefore) {
+    if (ownedAfter.contains(id) || id.isErased()) continue;
+    AcDbObject* orphan = nullptr;
+    if (acdbOpenObject(orphan, id, AcDb::kForWrite, true) != Acad::eOk) continue;
+    orphan->erase();
+    orphan->close();
+  }
+  return Acad::eObjectToBeDeleted;
+}
+
 // --- erasing ---------------------------------------------------------------------------
 
 Acad::ErrorStatus AcDbObject::erase(bool erasing) {

@@ -69,6 +69,13 @@ class AcDbObject : public AcRxObject {
   void assertReadEnabled() const;
   void assertNotifyEnabled() const;
 
+  // Gives this object's identity (id, handle, owner, reactors and, when asked,
+  // extended data and extension dictionary) to a new object that is not in a
+  // database. This object must be open for write; the new one is left open for
+  // write in its place, and this one leaves the database: the caller deletes
+  // it. Returns eObjectToBeDeleted on success, as the host does.
+  Acad::ErrorStatus handOverTo(AcDbObject* newObject, bool keepXData = true, bool keepExtDict = true);
+
   // --- erasing (the object must be open for write)
   Acad::ErrorStatus erase(bool erasing = true);
 

@@ -61,8 +61,8 @@ Acad::ErrorStatus AcDbPolyline::setPointAt(unsigned int index, const AcGePoint2d
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbPolyline::addVertexAt(unsigned int index, const AcGePoint2d& pt, double bulge,
-                                            double startWidth, double endWidth) {
+Acad::ErrorStatus AcDbPolyline::addVertexAt(unsigned int index, const AcGePoint2d& pt, double bulge, double startWidth,
+                                            double endWidth) {
   if (!finite2(pt) || !std::isfinite(bulge) || !std::isfinite(startWidth) || !std::isfinite(endWidth))
     return Acad::eInvalidInput;
   assertWriteEnabled();
@@ -172,7 +172,8 @@ Acad::ErrorStatus AcDbPolyline::getLineSegAt(unsigned int index, AcGeLineSeg3d& 
   const SegType t = segType(index);
   if (t == kEmpty) return Acad::eInvalidIndex;
   if (t != kLine) return Acad::eInvalidInput;
-  ln.set(mOutline.toWorld(mOutline.verts[index].pt), mOutline.toWorld(mOutline.verts[(index + 1) % mOutline.verts.size()].pt));
+  ln.set(mOutline.toWorld(mOutline.verts[index].pt),
+         mOutline.toWorld(mOutline.verts[(index + 1) % mOutline.verts.size()].pt));
   return Acad::eOk;
 }
 
@@ -180,7 +181,8 @@ Acad::ErrorStatus AcDbPolyline::getArcSegAt(unsigned int index, AcGeCircArc2d& a
   const SegType t = segType(index);
   if (t == kEmpty) return Acad::eInvalidIndex;
   if (t != kArc) return Acad::eInvalidInput;
-  const VeskGe::BulgePiece piece(mOutline.verts[index].pt, mOutline.verts[(index + 1) % mOutline.verts.size()].pt, mOutline.verts[index].bulge);
+  const VeskGe::BulgePiece piece(mOutline.verts[index].pt, mOutline.verts[(index + 1) % mOutline.verts.size()].pt,
+                                 mOutline.verts[index].bulge);
   return piece.toCircArc2d(arc) ? Acad::eOk : Acad::eInvalidInput;
 }
 
@@ -188,8 +190,8 @@ Acad::ErrorStatus AcDbPolyline::getArcSegAt(unsigned int index, AcGeCircArc3d& a
   const SegType t = segType(index);
   if (t == kEmpty) return Acad::eInvalidIndex;
   if (t != kArc) return Acad::eInvalidInput;
-  const VeskGe::BulgePiece piece(mOutline.verts[index].pt, mOutline.verts[(index + 1) % mOutline.verts.size()].pt, mOutline.verts[index].bulge,
-                                 mOutline.elevation);
+  const VeskGe::BulgePiece piece(mOutline.verts[index].pt, mOutline.verts[(index + 1) % mOutline.verts.size()].pt,
+                                 mOutline.verts[index].bulge, mOutline.elevation);
   if (!piece.toCircArc3d(arc)) return Acad::eInvalidInput;
   arc.transformBy(AcGeMatrix3d::planeToWorld(mOutline.normal));
   return Acad::eOk;
@@ -199,7 +201,8 @@ Adesk::Boolean AcDbPolyline::onSegAt(unsigned int index, const AcGePoint2d& pt2d
   const SegType t = segType(index);
   if (t == kEmpty) return false;
   const size_t n = mOutline.verts.size();
-  const VeskGe::BulgePiece piece(mOutline.verts[index].pt, mOutline.verts[(index + 1) % n].pt, t == kPoint ? 0.0 : mOutline.verts[index].bulge);
+  const VeskGe::BulgePiece piece(mOutline.verts[index].pt, mOutline.verts[(index + 1) % n].pt,
+                                 t == kPoint ? 0.0 : mOutline.verts[index].bulge);
   const AcGePoint3d p(pt2d.x, pt2d.y, 0.0);
   const double mag = std::max(std::fabs(pt2d.x), std::fabs(pt2d.y));
   const AcGeTol tol(vhost::pointTolerance(mag), AcGeContext::gTol.equalVector());
@@ -402,7 +405,8 @@ Acad::ErrorStatus AcDbPolyline::convertFrom(AcDbEntity*& pPline, Adesk::Boolean 
   if (old == nullptr) return Acad::eIllegalEntityType;
   if (old->polyType() != AcDb::k2dSimplePoly && old->polyType() != AcDb::k2dFitCurvePoly)
     return Acad::eIllegalEntityType;
-  if (transferId) return Acad::eNotImplementedYet;
+  if (transferId && old->objectId().isNull()) return Acad::eNotInDatabase;
+  if (transferId && !old->isWriteEnabled()) return Acad::eNotOpenForWrite;
   std::vector<vhost::Poly2dVertexData> verts;
   Acad::ErrorStatus es = old->vhostDrawnVertices(verts);
   if (es != Acad::eOk) return es;
@@ -423,13 +427,19 @@ Acad::ErrorStatus AcDbPolyline::convertFrom(AcDbEntity*& pPline, Adesk::Boolean 
     w.endWidth = v.endWidth;
     mOutline.verts.push_back(w);
   }
+  if (transferId) {
+    // This polyline takes the old one's place in the drawing; the old one is deleted.
+    es = old->handOverTo(this);
+    if (es != Acad::eObjectToBeDeleted) return es;
+    delete old;
+    pPline = this;
+  }
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbPolyline::convertTo(AcDb2dPolyline*& pPline, Adesk::Boolean transferId) const {
   assertReadEnabled();
   pPline = nullptr;
-  if (transferId) return Acad::eNotImplementedYet;
   AcDb2dPolyline* p = new AcDb2dPolyline();
   p->setPropertiesFrom(this);
   p->setNormal(mOutline.normal);
@@ -439,10 +449,20 @@ Acad::ErrorStatus AcDbPolyline::convertTo(AcDb2dPolyline*& pPline, Adesk::Boolea
   p->setDefaultStartWidth(mConstWidth);
   p->setDefaultEndWidth(mConstWidth);
   for (const vhost::OutlineVertex& v : mOutline.verts) {
-    AcDb2dVertex* vx = new AcDb2dVertex(AcGePoint3d(v.pt.x, v.pt.y, mOutline.elevation), v.bulge, v.startWidth, v.endWidth);
+    AcDb2dVertex* vx =
+        new AcDb2dVertex(AcGePoint3d(v.pt.x, v.pt.y, mOutline.elevation), v.bulge, v.startWidth, v.endWidth);
     p->appendVertex(vx);
   }
   if (mOutline.closed) p->makeClosed();
+  if (transferId) {
+    // The new polyline takes this one's place; this one leaves the drawing
+    // and the caller deletes it.
+    Acad::ErrorStatus es = const_cast<AcDbPolyline*>(this)->handOverTo(p);
+    if (es != Acad::eObjectToBeDeleted) {
+      delete p;
+      return es;
+    }
+  }
   pPline = p;
   return Acad::eOk;
 }

@@ -26,10 +26,11 @@ class AcDbPolyline : public vhost::CurveEntity {
 
   enum SegType { kLine, kArc, kCoincident, kPoint, kEmpty };
 
-  // --- conversion to and from the old-style 2D polyline. With transferId
-  // the new object would take the old one's place in the database; that
-  // needs an object swap the database does not offer, so only transferId =
-  // false is done (eNotImplementedYet otherwise, nothing changed).
+  // --- conversion to and from the old-style 2D polyline. With transferId the
+  // new object takes the old one's place in the database (id, handle, extended
+  // data, extension dictionary, reactors): convertFrom deletes the old polyline
+  // and sets pPline to this one; after convertTo the caller deletes this one,
+  // which has left the database, and the new polyline is open for write.
   Acad::ErrorStatus convertFrom(AcDbEntity*& pPline, Adesk::Boolean transferId = true);
   Acad::ErrorStatus convertTo(AcDb2dPolyline*& pPline, Adesk::Boolean transferId = true) const;
 

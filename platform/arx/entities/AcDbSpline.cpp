@@ -374,7 +374,8 @@ Acad::ErrorStatus AcDbSpline::getSplitCurves(const AcGeDoubleArray& params, AcDb
       std::vector<double> knots(tail.knots().begin(), tail.knots().end() - (p + 1));
       const double shift = b - a;
       for (int i = 0; i < p; ++i) knots.push_back(b);
-      for (size_t i = static_cast<size_t>(p + 1); i < head.knots().size(); ++i) knots.push_back(head.knots()[i] + shift);
+      for (size_t i = static_cast<size_t>(p + 1); i < head.knots().size(); ++i)
+        knots.push_back(head.knots()[i] + shift);
       ctrl.insert(ctrl.end(), head.controlPoints().begin() + 1, head.controlPoints().end());
       if (tail.isRational() || head.isRational()) {
         if (w.empty()) w.assign(tail.controlPoints().size(), 1.0);

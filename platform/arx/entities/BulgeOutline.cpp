@@ -57,11 +57,13 @@ Acad::ErrorStatus BulgeOutline::buildGeometry(CurveGeometry& g) const {
   }
   const int segs = numSegs();
   g.pieces.reserve(static_cast<size_t>(segs));
+  const double eq = AcGeContext::gTol.equalPoint(), eq2 = eq * eq;
   for (int i = 0; i < segs; ++i) {
     const OutlineVertex& a = verts[static_cast<size_t>(i)];
     const OutlineVertex& b = verts[static_cast<size_t>(i + 1) % n];
     const AcGePoint3d pa = world(a.pt);
-    if (a.pt.isEqualTo(b.pt)) {
+    const double dx = b.pt.x - a.pt.x, dy = b.pt.y - a.pt.y;
+    if (dx * dx + dy * dy <= eq2) {
       g.pieces.push_back(CurvePiece::line(pa, pa, i, i + 1.0));
       continue;
     }

@@ -23,7 +23,8 @@ struct Range {
   const CurvePiece* pc = nullptr;
   double lo = 0.0, hi = 0.0;
   AcGePoint3d mn, mx;
-  bool point = false;  // a curve that is a single point
+  AcGePoint3d start, end;  // the piece's own end points
+  bool point = false;      // a curve that is a single point
 };
 
 void prepare(const CurveGeometry& g, bool extend, std::vector<Range>& out) {
@@ -39,6 +40,8 @@ void prepare(const CurveGeometry& g, bool extend, std::vector<Range>& out) {
     r.point = degenerate;
     if (degenerate) r.lo = r.hi = pc.t0;
     pc.bounds(r.lo, r.hi, r.mn, r.mx);
+    r.start = pc.pointAt(pc.t0);
+    r.end = pc.pointAt(pc.t1);
     out.push_back(r);
   }
 }
@@ -80,29 +83,29 @@ class Collector {
   Collector(std::vector<CurveHit>& hits, double tol) : mHits(hits), mTol(tol) {}
 
   // Records a contact; a point within tol of a piece's own end becomes that end.
-  void add(const Range& A, double tA, const Range& B, double tB, AcGePoint3d p) const {
+  void add(const Range& A, double tA, const Range& B, double tB, AcGePoint3d p, bool iterated = false) const {
     bool snapped = false;
-    for (double te : {A.pc->t0, A.pc->t1}) {
-      const AcGePoint3d q = A.pc->pointAt(te);
-      if (dist(q, p) <= mTol) {
-        tA = te;
-        p = q;
-        snapped = true;
-        break;
-      }
+    if (dist(A.start, p) <= mTol) {
+      tA = A.pc->t0;
+      p = A.start;
+      snapped = true;
+    } else if (dist(A.end, p) <= mTol) {
+      tA = A.pc->t1;
+      p = A.end;
+      snapped = true;
     }
-    for (double te : {B.pc->t0, B.pc->t1}) {
-      const AcGePoint3d q = B.pc->pointAt(te);
-      if (dist(q, p) <= mTol) {
-        tB = te;
-        if (!snapped) p = q;
-        break;
-      }
+    if (dist(B.start, p) <= mTol) {
+      tB = B.pc->t0;
+      if (!snapped) p = B.start;
+    } else if (dist(B.end, p) <= mTol) {
+      tB = B.pc->t1;
+      if (!snapped) p = B.end;
     }
     CurveHit h;
     h.point = p;
     h.paramA = A.pc->toEntity(tA);
     h.paramB = B.pc->toEntity(tB);
+    h.iterated = iterated;
     mHits.push_back(h);
   }
   double tol() const { return mTol; }
@@ -203,7 +206,16 @@ struct Sub {
   double paramAt(double f) const { return lo + f * (hi - lo); }
 };
 
-void toSubs(const Range& R, const Frame& f, std::vector<Sub>& subs) {
+// A piece as one or two planar bulged pieces (a full circle needs two).
+struct Subs {
+  Sub s[2];
+  int n = 0;
+  const Sub* begin() const { return s; }
+  const Sub* end() const { return s + n; }
+  void push_back(const Sub& sub) { s[n++] = sub; }
+};
+
+void toSubs(const Range& R, const Frame& f, Subs& subs) {
   const CurvePiece& pc = *R.pc;
   if (pc.kind == CurvePiece::kLine) {
     subs.push_back({VeskGe::BulgePiece(f.to2d(pc.pointAt(R.lo)), f.to2d(pc.pointAt(R.hi)), 0.0), R.lo, R.hi});
@@ -222,7 +234,7 @@ void toSubs(const Range& R, const Frame& f, std::vector<Sub>& subs) {
 }
 
 void coplanarPair(const Range& A, const Range& B, const Frame& f, const Collector& out) {
-  std::vector<Sub> sa, sb;
+  Subs sa, sb;
   toSubs(A, f, sa);
   toSubs(B, f, sb);
   const AcGeTol tol(out.tol(), AcGeContext::gTol.equalVector());
@@ -414,7 +426,7 @@ void numericPair(const Range& A, const Range& B, const Collector& out) {
       if (!boxesOverlap(x.mn, x.mx, y.mn, y.mx, 0.0)) continue;
       double s = 0.5 * (x.lo + x.hi), t = 0.5 * (y.lo + y.hi);
       const double d = refine(A, B, s, t);
-      if (d <= tol) out.add(A, s, B, t, A.pc->pointAt(s));
+      if (d <= tol) out.add(A, s, B, t, A.pc->pointAt(s), true);
     }
   }
 }
@@ -444,10 +456,8 @@ void intersectPair(Range A, Range B, const Collector& out) {
   }
   // Unbounded straight ranges are cut to the other piece's box.
   const double margin = tol + 1e-9 * std::max(boxSize(A.mn, A.mx), boxSize(B.mn, B.mx));
-  if (la && !(std::isfinite(A.lo) && std::isfinite(A.hi)) && !clipLine(*A.pc, A.lo, A.hi, B.mn, B.mx, margin))
-    return;
-  if (lb && !(std::isfinite(B.lo) && std::isfinite(B.hi)) && !clipLine(*B.pc, B.lo, B.hi, A.mn, A.mx, margin))
-    return;
+  if (la && !(std::isfinite(A.lo) && std::isfinite(A.hi)) && !clipLine(*A.pc, A.lo, A.hi, B.mn, B.mx, margin)) return;
+  if (lb && !(std::isfinite(B.lo) && std::isfinite(B.hi)) && !clipLine(*B.pc, B.lo, B.hi, A.mn, A.mx, margin)) return;
   if (A.pc->isAnalytic() && B.pc->isAnalytic()) {
     const Range& C = A.pc->isCircle() ? A : B;  // a circle
     const Range& O = A.pc->isCircle() ? B : A;  // the other piece
@@ -480,24 +490,29 @@ void intersectPair(Range A, Range B, const Collector& out) {
 // curves do not part (a tangent contact that the numeric search reached at
 // several places along the touching stretch) are one contact too, placed
 // where the tangents are parallel.
+struct Cluster {
+  CurveHit hit;
+  double sLo, sHi;
+  AcGePoint3d last;
+};
+
 void mergeContacts(const CurveGeometry& a, bool extA, const CurveGeometry& b, bool extB, double tol,
-                   const std::vector<CurveHit>& raw, std::vector<CurveHit>& hits) {
+                   const std::vector<CurveHit>& raw, std::vector<CurveHit>& hits,
+                   std::vector<Cluster>& scratchClusters) {
   const double dedupTol = 10.0 * tol;
+  // A tangent contact spreads over about sqrt(2 tol r) either side (r the
+  // radius of curvature); iterated hits that close are looked at together.
   double clusterTol = -1.0;  // worked out when first needed
   auto clusterLimit = [&]() {
     if (clusterTol < 0.0) {
       AcGePoint3d mn, mx;
       a.extents(mn, mx);
-      clusterTol = 1e-3 * std::max(1.0, boxSize(mn, mx));
+      clusterTol = 100.0 * std::sqrt(tol * std::max(1.0, boxSize(mn, mx)));
     }
     return clusterTol;
   };
-  struct Cluster {
-    CurveHit hit;
-    double sLo, sHi;
-    AcGePoint3d last;
-  };
-  std::vector<Cluster> clusters;
+  std::vector<Cluster>& clusters = scratchClusters;
+  clusters.clear();
   auto touchesB = [&](double s) {
     AcGePoint3d p, q;
     double t;
@@ -506,17 +521,20 @@ void mergeContacts(const CurveGeometry& a, bool extA, const CurveGeometry& b, bo
     return p.distanceTo(q) <= 4.0 * tol;
   };
   for (const CurveHit& h : raw) {
+    // Hits come in order along a: the same contact found twice sits next to
+    // itself, or at both ends of a closed curve.
     bool merged = false;
-    for (Cluster& c : clusters) {
-      if (c.last.distanceTo(h.point) <= dedupTol || c.hit.point.distanceTo(h.point) <= dedupTol) {
-        merged = true;
-        break;
-      }
-    }
+    const size_t nc = clusters.size();
+    auto same = [&](const Cluster& c) {
+      return c.last.distanceTo(h.point) <= dedupTol || c.hit.point.distanceTo(h.point) <= dedupTol;
+    };
+    for (size_t k = 0; k < std::min<size_t>(nc, 4) && !merged; ++k) merged = same(clusters[nc - 1 - k]);
+    if (!merged && nc > 4) merged = same(clusters.front());
     if (merged) continue;
     if (!clusters.empty()) {
       Cluster& c = clusters.back();
-      if (c.last.distanceTo(h.point) <= clusterLimit() && touchesB(0.5 * (c.sHi + h.paramA))) {
+      if (h.iterated && c.hit.iterated && c.last.distanceTo(h.point) <= clusterLimit() &&
+          touchesB(0.5 * (c.sHi + h.paramA))) {
         c.sHi = h.paramA;
         c.last = h.point;
         continue;
@@ -570,10 +588,30 @@ void intersectCurves(const CurveGeometry& a, bool extendA, const CurveGeometry& 
   hits.clear();
   if (a.isEmpty() || b.isEmpty()) return;
   const double tol = pointTolerance(std::max(a.magnitude(), b.magnitude()));
-  std::vector<CurveHit> raw;
+  // Working lists are kept per thread between calls (intersections run in
+  // tight loops); a nested call (a curve of another class that intersects
+  // while being evaluated) gets its own.
+  struct Scratch {
+    std::vector<Range> ra, rb;
+    std::vector<CurveHit> raw;
+    std::vector<Cluster> clusters;
+    bool busy = false;
+  };
+  thread_local Scratch shared;
+  Scratch local;
+  Scratch& sc = shared.busy ? local : shared;
+  struct Busy {
+    Scratch& s;
+    bool was;
+    explicit Busy(Scratch& x) : s(x), was(x.busy) { s.busy = true; }
+    ~Busy() { s.busy = was; }
+  } busy(sc);
+  std::vector<CurveHit>& raw = sc.raw;
+  raw.clear();
   Collector out(raw, tol);
   {
-    std::vector<Range> ra, rb;
+    std::vector<Range>& ra = sc.ra;
+    std::vector<Range>& rb = sc.rb;
     prepare(a, extendA, ra);
     prepare(b, extendB, rb);
     if (ra.size() * rb.size() <= 64) {
@@ -584,14 +622,20 @@ void intersectCurves(const CurveGeometry& a, bool extendA, const CurveGeometry& 
       // Sweep along X: pieces of b sorted by their box's low X.
       std::vector<int> order(rb.size());
       for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-      std::sort(order.begin(), order.end(),
-                [&](int i, int j) { return rb[size_t(i)].mn.x < rb[size_t(j)].mn.x; });
+      std::sort(order.begin(), order.end(), [&](int i, int j) { return rb[size_t(i)].mn.x < rb[size_t(j)].mn.x; });
       std::vector<double> lows(order.size());
-      for (size_t i = 0; i < order.size(); ++i) lows[i] = rb[size_t(order[i])].mn.x;
+      double widest = 0.0;
+      for (size_t i = 0; i < order.size(); ++i) {
+        const Range& y = rb[size_t(order[i])];
+        lows[i] = y.mn.x;
+        widest = std::max(widest, y.mx.x - y.mn.x);
+      }
       for (const Range& x : ra) {
-        const size_t end =
-            static_cast<size_t>(std::upper_bound(lows.begin(), lows.end(), x.mx.x + tol) - lows.begin());
-        for (size_t k = 0; k < end; ++k) {
+        // Only pieces starting within the widest piece's width before x can reach it.
+        const size_t begin =
+            static_cast<size_t>(std::lower_bound(lows.begin(), lows.end(), x.mn.x - widest - tol) - lows.begin());
+        const size_t end = static_cast<size_t>(std::upper_bound(lows.begin(), lows.end(), x.mx.x + tol) - lows.begin());
+        for (size_t k = begin; k < end; ++k) {
           const Range& y = rb[size_t(order[k])];
           if (boxesOverlap(x.mn, x.mx, y.mn, y.mx, tol)) intersectPair(x, y, out);
         }
@@ -599,7 +643,7 @@ void intersectCurves(const CurveGeometry& a, bool extendA, const CurveGeometry& 
     }
   }
   std::stable_sort(raw.begin(), raw.end(), [](const CurveHit& p, const CurveHit& q) { return p.paramA < q.paramA; });
-  mergeContacts(a, extendA, b, extendB, tol, raw, hits);
+  mergeContacts(a, extendA, b, extendB, tol, raw, hits, sc.clusters);
 }
 
 }  // namespace vhost

@@ -14,6 +14,7 @@ struct CurveHit {
   AcGePoint3d point;
   double paramA = 0.0;  // entity parameter on the first curve (may lie on its extension)
   double paramB = 0.0;
+  bool iterated = false;  // found by iteration (not in closed form)
 };
 
 // Every contact once: crossings, tangent contacts, and the end points of

@@ -318,7 +318,8 @@ void NurbsCurve::extendEnd(double newEnd) {
   const double t = (newEnd - k) / (end - k);
   std::vector<HPoint> left{b[0]};
   for (int r = 1; r <= p; ++r) {
-    for (int j = 0; j + r <= p; ++j) b[static_cast<size_t>(j)] = lerp(b[static_cast<size_t>(j)], b[static_cast<size_t>(j + 1)], t);
+    for (int j = 0; j + r <= p; ++j)
+      b[static_cast<size_t>(j)] = lerp(b[static_cast<size_t>(j)], b[static_cast<size_t>(j + 1)], t);
     left.push_back(b[0]);
   }
   std::vector<HPoint> ctrl;
@@ -436,7 +437,8 @@ bool NurbsCurve::interpolate(const std::vector<AcGePoint3d>& pts, int degree, co
   int row = 0;
   bool ok = setRow(row++, t[0], 0, pts[0].asVector());
   if (ts) ok = ok && setRow(row++, t[0], 1, startTangent.normal() * total);
-  for (int i = 1; i < nPts - 1; ++i) ok = ok && setRow(row++, t[static_cast<size_t>(i)], 0, pts[static_cast<size_t>(i)].asVector());
+  for (int i = 1; i < nPts - 1; ++i)
+    ok = ok && setRow(row++, t[static_cast<size_t>(i)], 0, pts[static_cast<size_t>(i)].asVector());
   if (te) ok = ok && setRow(row++, t.back(), 1, endTangent.normal() * total);
   ok = ok && setRow(row++, t.back(), 0, pts.back().asVector());
   if (!ok || !solveBanded(N, bw, a, rhs)) return false;

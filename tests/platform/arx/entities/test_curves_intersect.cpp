@@ -85,6 +85,13 @@ TEST(CurvesIntersect, LineLineCrossingTouchOverlapAndExtension) {
   AcDbLine k(AcGePoint3d(20, -1, 0), AcGePoint3d(20, 5, 0));
   EXPECT_EQ(cross(a, k, AcDb::kExtendThis).length(), 1);
   EXPECT_EQ(cross(k, a, AcDb::kExtendArg).length(), 1);
+  // A short shared stretch on a long line: both of its ends.
+  AcDbLine longLine(AcGePoint3d(0, 0, 0), AcGePoint3d(10000, 0, 0));
+  std::unique_ptr<AcDbPolyline> step(poly({{4000, -5, 0}, {5000, 0, 0}, {5000.5, 0, 0}, {5001, 5, 0}}));
+  pts = cross(longLine, *step);
+  ASSERT_EQ(pts.length(), 2);
+  EXPECT_TRUE(pts[0].isEqualTo(AcGePoint3d(5000, 0, 0)));
+  EXPECT_TRUE(pts[1].isEqualTo(AcGePoint3d(5000.5, 0, 0)));
   // Points are appended, not replaced.
   pts.removeAll();
   pts.append(AcGePoint3d(-1, -1, -1));

@@ -221,7 +221,7 @@ TEST(CurvesOldStyle, ConversionCloneTransformAndSplit) {
   AcDb2dPolyline old(AcDb::k2dSimplePoly, points({{0, 0, 0}, {4, 0, 0}, {4, 3, 0}}), 1.5, true, 0.2, 0.2, &bulges);
   AcDbPolyline lw;
   AcDbEntity* ent = &old;
-  EXPECT_EQ(lw.convertFrom(ent, true), Acad::eNotImplementedYet);
+  EXPECT_EQ(lw.convertFrom(ent, true), Acad::eNotInDatabase);  // nothing to take the place of
   ASSERT_EQ(lw.convertFrom(ent, false), Acad::eOk);
   EXPECT_EQ(lw.numVerts(), 3u);
   EXPECT_TRUE(lw.isClosed());
@@ -328,3 +328,47 @@ TEST(CurvesOldStyle, ThreeDPolylineAndDeepClone) {
   EXPECT_DOUBLE_EQ(endParam(c), 24.0);
   c->close();
 }
+
+namespace {
+
+// Converting with transferId keeps the drawing's references to the polyline.
+TEST(CurvesConversion, TransferIdKeepsIdentityBothWays) {
+  AcDbDatabase db;
+  AcDbBlockTableRecord* ms = nullptr;
+  ASSERT_EQ(acdbOpenObject(ms, db.modelSpaceId(), AcDb::kForWrite), Acad::eOk);
+  auto* lw = new AcDbPolyline();
+  lw->addVertexAt(0, AcGePoint2d(0, 0), 0.5);
+  lw->addVertexAt(1, AcGePoint2d(10, 0));
+  lw->addVertexAt(2, AcGePoint2d(10, 10));
+  AcDbObjectId id;
+  ASSERT_EQ(ms->appendAcDbEntity(id, lw), Acad::eOk);
+  ms->close();
+  const AcDbHandle handle = lw->handle();
+
+  AcDb2dPolyline* old = nullptr;
+  ASSERT_EQ(lw->convertTo(old, true), Acad::eOk);
+  delete lw;  // it left the database
+  ASSERT_NE(old, nullptr);
+  EXPECT_EQ(old->objectId(), id);
+  EXPECT_EQ(old->handle(), handle);
+  old->close();
+
+  AcDb2dPolyline* reopened = nullptr;
+  ASSERT_EQ(acdbOpenObject(reopened, id, AcDb::kForWrite), Acad::eOk);
+  auto* back = new AcDbPolyline();
+  AcDbEntity* asEntity = reopened;
+  ASSERT_EQ(back->convertFrom(asEntity, true), Acad::eOk);
+  EXPECT_EQ(asEntity, back);
+  EXPECT_EQ(back->objectId(), id);
+  EXPECT_EQ(back->numVerts(), 3u);
+  double bulge = 0;
+  back->getBulgeAt(0, bulge);
+  EXPECT_DOUBLE_EQ(bulge, 0.5);
+  back->close();
+
+  AcDbPolyline* check = nullptr;
+  ASSERT_EQ(acdbOpenObject(check, id, AcDb::kForRead), Acad::eOk);
+  check->close();
+}
+
+}  // namespace

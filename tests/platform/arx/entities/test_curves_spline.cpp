@@ -196,7 +196,8 @@ TEST(CurvesSpline, SplitReverseAndExtend) {
 
 TEST(CurvesSpline, ClosedSplineSplitsIntoPiecesFromTheFirstPoint) {
   // A closed periodic cubic through a square's corners.
-  const AcGePoint3dArray ctrl = pts({{0, 0, 0}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}, {0, 0, 0}, {10, 0, 0}, {10, 10, 0}});
+  const AcGePoint3dArray ctrl =
+      pts({{0, 0, 0}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}, {0, 0, 0}, {10, 0, 0}, {10, 10, 0}});
   AcDbSpline s(3, false, true, true, ctrl, dbl({-3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7}), dbl({}));
   EXPECT_TRUE(s.isClosed());
   EXPECT_TRUE(s.isPeriodic());
