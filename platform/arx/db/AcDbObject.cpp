@@ -645,6 +645,37 @@ Acad::ErrorStatus AcDbObject::dxfInFields(AcDbDxfFiler* filer) {
 
 Acad::ErrorStatus AcDbObject::dxfOutFields(AcDbDxfFiler* filer) const { return filer->filerStatus(); }
 
+// --- kept DXF groups -------------------------------------------------------------------
+
+void AcDbObject::vhostSetDxfKept(const std::wstring& subclass, resbuf* groups) {
+  if (!mExtras && groups == nullptr) return;
+  auto& kept = extras().dxfKept;
+  for (auto it = kept.begin(); it != kept.end(); ++it) {
+    if (it->first != subclass) continue;
+    acutRelRb(it->second);
+    if (groups)
+      it->second = groups;
+    else
+      kept.erase(it);
+    return;
+  }
+  if (groups) kept.emplace_back(subclass, groups);
+}
+
+const resbuf* AcDbObject::vhostDxfKept(const std::wstring& subclass) const {
+  if (!mExtras) return nullptr;
+  for (const auto& entry : mExtras->dxfKept)
+    if (entry.first == subclass) return entry.second;
+  return nullptr;
+}
+
+namespace {
+void copyKept(const vhost::ObjectExtras* from, AcDbObject* to) {
+  if (from == nullptr) return;
+  for (const auto& entry : from->dxfKept) to->vhostSetDxfKept(entry.first, acutRbDup(entry.second));
+}
+}  // namespace
+
 // --- copying -------------------------------------------------------------------------
 
 AcRxObject* AcDbObject::clone() const {
@@ -660,6 +691,7 @@ AcRxObject* AcDbObject::clone() const {
     return nullptr;
   }
   if (mExtras && mExtras->xdata) copy->extras().xdata = acutRbDup(mExtras->xdata);
+  copyKept(mExtras.get(), copy);
   // A free-standing copy owns nothing yet.
   if (copy->mExtras) copy->mExtras->extensionDictionary.setNull();
   return copy;

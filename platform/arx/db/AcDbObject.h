@@ -5,6 +5,7 @@
 // are announced on close to the object's reactors.
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "arx/base/AcDbHandle.h"
@@ -134,6 +135,11 @@ class AcDbObject : public AcRxObject {
   Acad::ErrorStatus dwgIn(AcDbDwgFiler* filer) { return dwgInFields(filer); }
   Acad::ErrorStatus dwgOut(AcDbDwgFiler* filer) const { return dwgOutFields(filer); }
   virtual AcDb::DuplicateRecordCloning mergeStyle() const { return AcDb::kDrcIgnore; }
+
+  // --- platform use: DXF groups kept for a subclass (see VhostDxfKept.h).
+  // The object takes ownership of the chain; null clears it.
+  void vhostSetDxfKept(const std::wstring& subclass, resbuf* groups);
+  const resbuf* vhostDxfKept(const std::wstring& subclass) const;
 
   // --- copying
   // A copy of this object's own data (not in any database); ids are kept as

@@ -134,6 +134,8 @@ AcDbObjectId Cloner::cloneObject(AcDbObjectId sourceId, AcDbObjectId owner, bool
     delete copy;
     return AcDbObjectId();
   }
+  if (source->mExtras)
+    for (const auto& kept : source->mExtras->dxfKept) copy->vhostSetDxfKept(kept.first, acutRbDup(kept.second));
   if (source->mExtras && source->mExtras->xdata) {
     copy->extras().xdata = acutRbDup(source->mExtras->xdata);
     if (mAcross) {

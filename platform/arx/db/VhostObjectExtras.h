@@ -1,6 +1,8 @@
 #pragma once
 // What few objects carry, kept out of line so that a plain entity stays small:
 // extended data, reactors and the extension dictionary.
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "arx/base/Resbuf.h"
@@ -16,11 +18,16 @@ struct ObjectExtras {
   std::vector<AcDbObjectReactor*> transientReactors;
   AcDbObjectId extensionDictionary;
   AcArray<void*> reactorView;  // what AcDbObject::reactors() hands out
+  // DXF groups the object's classes do not model, by subclass marker.
+  std::vector<std::pair<std::wstring, resbuf*>> dxfKept;
 
   ObjectExtras() = default;
   ObjectExtras(const ObjectExtras&) = delete;
   ObjectExtras& operator=(const ObjectExtras&) = delete;
-  ~ObjectExtras() { acutRelRb(xdata); }
+  ~ObjectExtras() {
+    acutRelRb(xdata);
+    for (auto& kept : dxfKept) acutRelRb(kept.second);
+  }
 };
 
 // The size extended data counts against the per-object limit: two bytes for
