@@ -64,6 +64,13 @@ class AcDbDxfFiler : public AcRxObject {
   virtual Acad::ErrorStatus writeAcDbHandle(int code, const AcDbHandle& value) = 0;
   virtual Acad::ErrorStatus writeEmbeddedObjectStart() { return Acad::eNotApplicable; }
 
+  // Platform use: the reason a read failed, for the reader's error message
+  // (which adds the file and line). The first message recorded is kept.
+  virtual void vhostReportError(const std::wstring& message) {
+    if (mError.empty()) mError = message;
+  }
+  const std::wstring& vhostErrorMessage() const { return mError; }
+
   Acad::ErrorStatus writeItem(int code, const ACHAR* v) { return writeString(code, v); }
   Acad::ErrorStatus writeItem(int code, const AcDbObjectId& v) { return writeObjectId(code, v); }
   Acad::ErrorStatus writeItem(int code, bool v) { return writeBool(code, v); }
@@ -79,4 +86,7 @@ class AcDbDxfFiler : public AcRxObject {
   Acad::ErrorStatus writeItem(int code, const AcGeVector3d& v, int precision = 16) {
     return writeVector3d(code, v, precision);
   }
+
+ private:
+  std::wstring mError;
 };
