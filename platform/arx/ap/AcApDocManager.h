@@ -6,7 +6,8 @@
 //
 // Execution contexts: code runs either in the application context (outside
 // any command) or in the command context of the document whose command is
-// running (vhost::DocCommandScope enters it). Locks belong to the context
+// running (the command processor enters it around each command; see
+// DocumentCommandHook.h). Locks belong to the context
 // that took them; see AcAp.h for which locks of different contexts coexist.
 #include <cstdint>
 #include <functional>
@@ -21,7 +22,7 @@
 
 class AcDbDatabase;
 namespace vhost {
-class DocCommandScope;
+class DocumentCommandHook;
 }
 
 class AcApDocManager : public AcRxObject {
@@ -98,16 +99,12 @@ class AcApDocManager : public AcRxObject {
   const AcApDocument* vhostExecutionContext() const { return mContexts.empty() ? nullptr : mContexts.back(); }
   // Text queued by sendStringToExecute for doc, oldest first; taking it
   // empties the queue. echo tells whether each piece is echoed.
-  struct QueuedInput {
-    std::wstring text;
-    bool echo;
-  };
-  std::vector<QueuedInput> vhostTakeQueuedInput(AcApDocument* doc);
+  std::vector<vhost::QueuedInput> vhostTakeQueuedInput(AcApDocument* doc);
   bool vhostHasQueuedInput(const AcApDocument* doc) const;
 
  private:
   friend AcApDocManager* acDocManagerPtr();
-  friend class vhost::DocCommandScope;
+  friend class vhost::DocumentCommandHook;
   AcApDocManager() = default;
 
   template <class F>

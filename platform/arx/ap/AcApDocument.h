@@ -13,8 +13,13 @@
 
 class AcDbDatabase;
 namespace vhost {
-class DocCommandScope;
-}
+class DocumentCommandHook;
+// Text sent to a document's command line (sendStringToExecute).
+struct QueuedInput {
+  std::wstring text;
+  bool echo = true;
+};
+}  // namespace vhost
 
 class AcApDocument : public AcRxObject {
  public:
@@ -70,17 +75,12 @@ class AcApDocument : public AcRxObject {
 
  private:
   friend class AcApDocManager;
-  friend class vhost::DocCommandScope;
+  friend class vhost::DocumentCommandHook;
   struct Lock {
     const AcApDocument* context;  // null: the application context
     AcAp::DocLockMode mode;
     std::wstring command;
   };
-  struct QueuedInput {
-    std::wstring text;
-    bool echo;
-  };
-
   AcApDocument(std::unique_ptr<AcDbDatabase> db, std::wstring fileName, bool readOnly);
   void setFileName(std::wstring fileName);
   AcAp::DocLockMode strongestLock(bool others, bool mine, const AcApDocument* context) const;
@@ -94,7 +94,7 @@ class AcApDocument : public AcRxObject {
   std::vector<Lock> mLocks;
   int mCommandDepth = 0;
   std::vector<std::wstring> mCommands;
-  std::deque<QueuedInput> mQueuedInput;
+  std::deque<vhost::QueuedInput> mQueuedInput;
 };
 
 namespace vhost {

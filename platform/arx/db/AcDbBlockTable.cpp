@@ -1,10 +1,13 @@
 #include "arx/db/AcDbBlockTable.h"
 
+#include <cmath>
 #include <cwctype>
 
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDwgFiler.h"
 #include "arx/db/AcDbEntity.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDbBlockTableRecord, AcDbSymbolTableRecord, L"BLOCK_RECORD")
 VHOST_DEFINE_BUILTIN_CLASS(AcDbBlockTable, AcDbSymbolTable, L"BLOCK_TABLE")
@@ -21,6 +24,17 @@ const std::wstring& paperSpaceKey() {
   static const std::wstring key = vhost::nameKey(ACDB_PAPER_SPACE);
   return key;
 }
+
+constexpr const ACHAR* kSubclass = L"AcDbBlockTableRecord";
+constexpr const ACHAR* kBeginSubclass = L"AcDbBlockBegin";
+// Group 70 of the BLOCK entity.
+constexpr int kDxfAnonymous = 1;
+constexpr int kDxfHasAttributes = 2;
+constexpr int kDxfExternal = 4;
+constexpr int kDxfDependent = 16;
+// Insert units of drawing files go further than the units the record models
+// (decimetres, yards, light years ...): those are kept as read.
+constexpr int kMaxDxfUnits = 24;
 
 }  // namespace
 
@@ -295,6 +309,144 @@ Acad::ErrorStatus AcDbBlockTableRecord::dwgInFields(AcDbDwgFiler* filer) {
   mAnonymous = anonymous;
   mExplodable = explodable;
   mEntities.swap(entities);
+  return Acad::eOk;
+}
+
+// --- DXF -------------------------------------------------------------------------------
+
+Acad::ErrorStatus AcDbBlockTableRecord::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbSymbolTableRecord::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, kSubclass);
+  filer->writeString(2, vhostName());
+  filer->writeObjectId(340, mLayoutId);
+  const int units = mInsertUnits != AcDb::kUnitsUndefined ? mInsertUnits : vhost::dxfKeptBits(this, kSubclass, 70);
+  filer->writeInt16(70, static_cast<Adesk::Int16>(units));
+  filer->writeInt16(280, mExplodable ? 1 : 0);
+  if (!vhost::dxfKeptHas(this, kSubclass, 281)) filer->writeInt16(281, 0);
+  vhost::dxfWriteKept(filer, this, kSubclass);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbBlockTableRecord::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbSymbolTableRecord::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(kSubclass)) return vhost::dxfBadSubclass(filer, kSubclass);
+  vhost::DxfKeptGroups kept(kSubclass);
+  std::wstring name;
+  bool sawName = false, explodable = true, inReferences = false;
+  int units = AcDb::kUnitsUndefined;
+  AcDbObjectId layout;
+  resbuf rb;
+  while (es == Acad::eOk && (es = filer->readResBuf(&rb)) == Acad::eOk) {
+    if (inReferences) {
+      // The references the host lists: derived from the drawing, not kept.
+      if (rb.restype == 102 && rb.resval.rstring && rb.resval.rstring[0] == L'}') inReferences = false;
+      vhost::dxfReleaseValue(rb);
+      continue;
+    }
+    switch (rb.restype) {
+      case 2:
+        name = rb.resval.rstring ? rb.resval.rstring : L"";
+        sawName = true;
+        break;
+      case 340: layout = vhost::dxfObjectId(rb); break;
+      case 70:
+        es = vhost::dxfCheckRange(filer, rb, 0, kMaxDxfUnits, L"insert units");
+        units = static_cast<int>(vhost::dxfInt(rb));
+        break;
+      case 280: explodable = vhost::dxfInt(rb) != 0; break;
+      case 102:
+        if (rb.resval.rstring && std::wstring(rb.resval.rstring) == L"{BLKREFS") {
+          inReferences = true;
+          break;
+        }
+        kept.add(rb);
+        break;
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (!sawName) return vhost::dxfError(filer, L"a BLOCK_RECORD has no name (group 2)");
+  es = vhostDxfSetName(filer, name.c_str());
+  if (es != Acad::eOk) return es;
+  mLayoutId = layout;
+  mExplodable = explodable;
+  const bool modelled = units <= AcDb::kUnitsKilometers;
+  mInsertUnits = static_cast<Adesk::Int16>(modelled ? units : AcDb::kUnitsUndefined);
+  vhost::dxfKeepBits(this, kSubclass, 70, modelled ? 0 : units);
+  kept.storeInto(this);
+  return Acad::eOk;
+}
+
+Adesk::Int16 AcDbBlockTableRecord::vhostDxfBlockFlags() const {
+  int flags = vhostDxfStandardFlags() | vhost::dxfKeptBits(this, kBeginSubclass, 70);
+  if (isAnonymous()) flags |= kDxfAnonymous;
+  if (hasAttributeDefinitions()) flags |= kDxfHasAttributes;
+  if (isFromExternalReference()) flags |= kDxfExternal;
+  return static_cast<Adesk::Int16>(flags);
+}
+
+Acad::ErrorStatus AcDbBlockTableRecord::vhostDxfOutBlockBegin(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  filer->writeString(100, kBeginSubclass);
+  filer->writeString(2, vhostName());
+  filer->writeInt16(70, vhostDxfBlockFlags());
+  filer->writePoint3d(10, mOrigin);
+  filer->writeString(3, vhostName());
+  filer->writeString(1, mPathName);
+  if (!mComments.empty()) filer->writeString(4, mComments);
+  vhost::dxfWriteKept(filer, this, kBeginSubclass);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbBlockTableRecord::vhostDxfInBlockBegin(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  if (!filer->atSubclassData(kBeginSubclass)) return vhost::dxfBadSubclass(filer, kBeginSubclass);
+  vhost::DxfKeptGroups kept(kBeginSubclass);
+  std::wstring name, path, comments;
+  bool sawName = false;
+  int flags = 0;
+  AcGePoint3d origin;
+  Acad::ErrorStatus es = Acad::eOk;
+  resbuf rb;
+  while (es == Acad::eOk && (es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 2:
+        name = rb.resval.rstring ? rb.resval.rstring : L"";
+        sawName = true;
+        break;
+      case 3:
+        if (!sawName) name = rb.resval.rstring ? rb.resval.rstring : L"";
+        break;
+      case 70: flags = static_cast<int>(vhost::dxfInt(rb)); break;
+      case 10: origin = vhost::dxfPoint(rb); break;
+      case 1: path = rb.resval.rstring ? rb.resval.rstring : L""; break;
+      case 4: comments = rb.resval.rstring ? rb.resval.rstring : L""; break;
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (!std::isfinite(origin.x) || !std::isfinite(origin.y) || !std::isfinite(origin.z))
+    return vhost::dxfError(filer, L"the base point (group 10) of block " + name + L" is not finite");
+  if (vhostName().empty()) {
+    es = vhostDxfSetName(filer, name.c_str());
+    if (es != Acad::eOk) return es;
+  } else if (!name.empty() && vhost::nameKey(name) != vhost::nameKey(vhostName())) {
+    return vhost::dxfError(filer, L"the BLOCK named " + name + L" belongs to the block record " + vhostName());
+  }
+  mOrigin = origin;
+  mPathName = path;
+  mComments = comments;
+  mAnonymous = (flags & kDxfAnonymous) != 0;
+  int keptBits = flags & ~(kDxfAnonymous | kDxfHasAttributes | kDxfDependent);
+  if (!path.empty()) keptBits &= ~kDxfExternal;
+  vhost::dxfKeepBits(this, kBeginSubclass, 70, keptBits);
+  kept.storeInto(this);
   return Acad::eOk;
 }
 

@@ -82,6 +82,28 @@ class AcDbBlockTableRecord : public AcDbSymbolTableRecord {
   bool isRenamable() const override;
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // BLOCK_RECORD (TABLES section): 2 name, 340 layout, 70 insert units, 280
+  // explodable, 281 scalable. The list of references the host adds (102
+  // {BLKREFS) is derived data and is not kept.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+
+  // The BLOCK entity that opens the definition in the BLOCKS section belongs
+  // to the writer, which writes its entity groups (handle, owner: this
+  // record, 100 AcDbEntity, layer) and then calls this for the rest:
+  // 100 AcDbBlockBegin, 2 name, 70 flags (vhostDxfBlockFlags), 10 origin,
+  // 3 name, 1 external reference path, 4 comments. The ENDBLK entity
+  // carries nothing of the record.
+  Acad::ErrorStatus vhostDxfOutBlockBegin(AcDbDxfFiler* filer) const;
+  // Reads what vhostDxfOutBlockBegin writes, from the filer positioned at
+  // 100 AcDbBlockBegin (after the reader took the entity groups), into this
+  // record: origin, comments, path, anonymity. For a drawing without block
+  // records (R12) the record takes its name from group 2; otherwise a name
+  // that is not the record's is an error. Unknown groups are kept.
+  Acad::ErrorStatus vhostDxfInBlockBegin(AcDbDxfFiler* filer);
+  // Group 70 of the BLOCK entity: 1 anonymous, 2 has attribute definitions,
+  // 4 external reference, 16 dependent on one (plus bits read and not modelled).
+  Adesk::Int16 vhostDxfBlockFlags() const;
 
   // Platform use: the entity ids (erased ones too) in order of appending.
   const std::vector<AcDbObjectId>& vhostEntityIds() const { return mEntities; }

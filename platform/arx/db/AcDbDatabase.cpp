@@ -213,7 +213,7 @@ Acad::ErrorStatus AcDbDatabase::addAcDbObject(AcDbObjectId& id, AcDbObject* obj)
   obj->mState |= AcDbObject::kOpenWrite | AcDbObject::kNew;
   id = AcDbObjectId(s);
   notifyAppended(obj);
-  ++mDbmod;
+  mDbmod |= 1;
   return Acad::eOk;
 }
 

@@ -25,6 +25,7 @@ class AcDbRegAppTable;
 class AcDbDimStyleTable;
 class AcDbDictionary;
 class AcDbDatabaseReactor;
+struct SecurityParams;
 
 class AcDbDatabase : public AcRxObject {
  public:
@@ -143,9 +144,26 @@ class AcDbDatabase : public AcRxObject {
   // The file the database was read from or last saved to.
   const ACHAR* filename() const { return mFilename.c_str(); }
   void setFilename(const std::wstring& path) { mFilename = path; }
-  // Set when an object changed since the last save (DBMOD).
+  // The DBMOD bits: 1 when an object changed since the last save (4, 8, 16
+  // for header, window and view changes, set by the editor).
   int dbmod() const { return mDbmod; }
   void setDbmod(int v) { mDbmod = v; }
+
+  // --- drawing files (DXF; defined by the drawing-file component, arx/dxf)
+  // Reads a drawing into this database, which must be empty (made with
+  // AcDbDatabase(false, true)). The database is filled only when the whole
+  // file was read; on failure it stays empty and vhost::lastFileError() says
+  // why. A ".dwg" path whose file is missing is read from its ".dxf" twin.
+  Acad::ErrorStatus readDwgFile(const ACHAR* fileName, int openMode = 0, bool allowCPConversion = false,
+                                const wchar_t* password = nullptr);
+  Acad::ErrorStatus dxfIn(const ACHAR* dxfFileName, const ACHAR* logFileName = nullptr);
+  // Writes the drawing as DXF (release AC1024 only).
+  Acad::ErrorStatus dxfOut(const ACHAR* fileName, int precision = 16, AcDb::DwgVersion dwgVersion = AcDb::kDHL_CURRENT,
+                           bool saveThumbnail = false);
+  // Saves as DXF, atomically; the file name becomes the database's.
+  Acad::ErrorStatus saveAs(const ACHAR* fileName, const SecurityParams* securityParams = nullptr);
+  // Platform: withBackup keeps the previous file as "<name>.bak".
+  Acad::ErrorStatus saveAs(const ACHAR* fileName, bool withBackup);
 
   // --- cloning
   Acad::ErrorStatus deepCloneObjects(const AcDbObjectIdArray& ids, const AcDbObjectId& owner, AcDbIdMapping& idMap,

@@ -5,6 +5,8 @@
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDwgFiler.h"
 #include "arx/db/AcDbSymbolTable.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDbDictionary, AcDbObject, L"DICTIONARY")
 
@@ -331,6 +333,89 @@ Acad::ErrorStatus AcDbDictionary::dwgInFields(AcDbDwgFiler* filer) {
   mEntries.swap(entries);
   mRemoved = 0;
   rebuildIndex();
+  return Acad::eOk;
+}
+
+namespace {
+constexpr const ACHAR* kSubclass = L"AcDbDictionary";
+}  // namespace
+
+Acad::ErrorStatus AcDbDictionary::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, kSubclass);
+  if (mTreatAsHard) filer->writeInt16(280, 1);
+  filer->writeInt16(281, mMergeStyle);
+  for (const Entry& e : mEntries) {
+    if (e.id.isNull() || e.id.isErased()) continue;
+    filer->writeString(3, e.key);
+    filer->writeObjectId(mTreatAsHard ? 360 : 350, e.id);
+  }
+  vhost::dxfWriteKept(filer, this, kSubclass);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbDictionary::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(kSubclass)) return vhost::dxfBadSubclass(filer, kSubclass);
+  vhost::DxfKeptGroups kept(kSubclass);
+  bool hard = false, pendingKey = false;
+  Adesk::Int16 merge = AcDb::kDrcIgnore;
+  std::wstring key;
+  std::vector<Entry> entries;
+  std::unordered_map<std::wstring, size_t> seen;
+  resbuf rb;
+  while (es == Acad::eOk && (es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 280: hard = vhost::dxfInt(rb) != 0; break;
+      case 281:
+        es = vhost::dxfCheckRange(filer, rb, AcDb::kDrcNotApplicable, AcDb::kDrcUnmangleName, L"merge style");
+        merge = static_cast<Adesk::Int16>(vhost::dxfInt(rb));
+        break;
+      case 3:
+        if (pendingKey) {
+          es = vhost::dxfError(filer, L"dictionary key " + key + L" has no object (group 350 or 360)");
+          break;
+        }
+        key = rb.resval.rstring ? rb.resval.rstring : L"";
+        if (key.empty()) {
+          es = vhost::dxfError(filer, L"a dictionary key (group 3) is empty");
+          break;
+        }
+        pendingKey = true;
+        break;
+      case 350:
+      case 360: {
+        if (!pendingKey) {
+          es = vhost::dxfError(filer, L"a dictionary entry (group " + std::to_wstring(rb.restype) +
+                                          L") has no key (group 3)");
+          break;
+        }
+        pendingKey = false;
+        const AcDbObjectId id = vhost::dxfObjectId(rb);
+        if (id.isNull()) break;  // the object was not carried along
+        if (!seen.emplace(vhost::nameKey(key), entries.size()).second) {
+          es = vhost::dxfError(filer, L"the dictionary key " + key + L" appears twice");
+          break;
+        }
+        entries.push_back(Entry{key, id});
+        break;
+      }
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (pendingKey) return vhost::dxfError(filer, L"dictionary key " + key + L" has no object (group 350 or 360)");
+  mTreatAsHard = hard;
+  mMergeStyle = merge;
+  mEntries.swap(entries);
+  mRemoved = 0;
+  rebuildIndex();
+  kept.storeInto(this);
   return Acad::eOk;
 }
 

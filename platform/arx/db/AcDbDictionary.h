@@ -76,6 +76,12 @@ class AcDbDictionary : public AcDbObject {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // DICTIONARY: 280 1 when the entries are owned hard, 281 merge style,
+  // then per entry whose object is not erased 3 key and 350 id (360 when
+  // owned hard). Reading replaces the entries; the objects' owners are the
+  // reader's business (their own 330 groups).
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   // Platform use: renames the entry of an object without opening the
   // dictionary (a group or layout renaming itself). eKeyNotFound,

@@ -46,6 +46,15 @@ class AcDbDimStyleTableRecord : public AcDbSymbolTableRecord {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // DIMSTYLE: 2 name, 70 flags, then the variables this record models: 40
+  // DIMSCALE, 41 DIMASZ, 42 DIMEXO, 44 DIMEXE, 140 DIMTXT, 147 DIMGAP, 176
+  // DIMCLRD, 177 DIMCLRE, 178 DIMCLRT (colour indexes: a true colour is
+  // written as its nearest index), 271 DIMDEC, 340 DIMTXSTY. The other
+  // variables of a drawing are kept as read.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  // Dimension style records carry their handle in group 105.
+  int vhostDxfHandleCode() const override { return 105; }
 
  protected:
   // "Standard" and the database's current dimension style cannot be erased
@@ -78,6 +87,10 @@ class AcDbDimStyleTable : public AcDbSymbolTable {
                           bool openErasedRecord = false) const;
   Acad::ErrorStatus newIterator(AcDbDimStyleTableIterator*& iterator, bool atBeginning = true,
                                 bool skipDeleted = true) const;
+  // After the table's groups: 100 AcDbDimStyleTable, 71 the number of
+  // records and a 340 pointer to each.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  protected:
   bool vhostAccepts(const AcDbSymbolTableRecord* record) const override;

@@ -1,9 +1,14 @@
 #include "arx/db/AcDbEntity.h"
 
+#include <cmath>
 #include <cstring>
+#include <cwchar>
+#include <cwctype>
 
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/AcDbDxfFiler.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/db/AcDbLayerTable.h"
 #include "arx/db/AcDbLinetypeTable.h"
 #include "arx/ge/AcDbExtents.h"
@@ -236,4 +241,144 @@ Acad::ErrorStatus AcDbEntity::dwgInFields(AcDbDwgFiler* filer) {
   mLinetypeId = linetype;
   mColor.setColor(color);
   return filer->filerStatus();
+}
+
+// --- DXF ------------------------------------------------------------------------------
+
+namespace {
+
+const std::wstring* recordName(AcDbObjectId id) {
+  const AcDbSymbolTableRecord* rec = AcDbSymbolTableRecord::cast(vhost::residentObject(id));
+  return rec ? &rec->vhostName() : nullptr;
+}
+
+bool equalsNoCase(const std::wstring& a, const ACHAR* b) {
+  size_t n = std::wcslen(b);
+  if (a.size() != n) return false;
+  for (size_t i = 0; i < n; ++i)
+    if (std::towupper(a[i]) != std::towupper(b[i])) return false;
+  return true;
+}
+
+// Entities of a paper-space layout block carry 67 1.
+bool inPaperSpace(AcDbObjectId owner) {
+  const std::wstring* name = recordName(owner);
+  return name && name->size() >= 12 && equalsNoCase(name->substr(0, 12), L"*Paper_Space");
+}
+
+// The layer of that name; a layer that the file uses without defining it is
+// made (as older drawings expect).
+AcDbObjectId layerNamed(AcDbDatabase* db, const ACHAR* name) {
+  AcDbObjectId id = db->layerId(name);
+  if (!id.isNull() || name == nullptr || *name == 0) return id;
+  AcDbLayerTable* table = nullptr;
+  if (db->getLayerTable(table, AcDb::kForWrite) != Acad::eOk) return id;
+  auto* rec = new AcDbLayerTableRecord();
+  if (rec->setName(name) == Acad::eOk && table->add(id, rec) == Acad::eOk) {
+    rec->close();
+  } else {
+    delete rec;
+    id.setNull();
+  }
+  table->close();
+  return id;
+}
+
+}  // namespace
+
+Acad::ErrorStatus AcDbEntity::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbEntity");
+  if (inPaperSpace(ownerId())) filer->writeInt16(67, 1);
+  const std::wstring* layer = recordName(mLayerId);
+  filer->writeString(8, layer ? layer->c_str() : L"0");
+  const std::wstring* linetype = recordName(mLinetypeId);
+  if (linetype && !equalsNoCase(*linetype, L"ByLayer")) filer->writeString(6, linetype->c_str());
+  if (!mColor.isByLayer()) {
+    if (mColor.isByColor()) {
+      filer->writeInt16(62, AcCmEntityColor::lookUpACI(mColor.red(), mColor.green(), mColor.blue()));
+      filer->writeInt32(420, static_cast<Adesk::Int32>(mColor.color() & 0xFFFFFFu));
+    } else {
+      filer->writeInt16(62, mColor.colorIndex());
+    }
+  }
+  if (mLineWeight != AcDb::kLnWtByLayer) filer->writeInt16(370, mLineWeight);
+  if (mLinetypeScale != 1.0) filer->writeDouble(48, mLinetypeScale);
+  if (mVisibility == AcDb::kInvisible) filer->writeInt16(60, 1);
+  vhost::dxfWriteKept(filer, this, L"AcDbEntity");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbEntity::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbEntity")) return vhost::dxfBadSubclass(filer, L"AcDbEntity");
+  AcDbDatabase* db = filer->database() ? filer->database() : database();
+  vhost::DxfKeptGroups kept(L"AcDbEntity");
+  int aci = 256;
+  bool sawAci = false, sawRgb = false;
+  Adesk::Int32 rgb = 0;
+  AcDbObjectId layer = mLayerId, linetype = mLinetypeId;
+  Adesk::Int16 weight = mLineWeight;
+  double ltscale = mLinetypeScale;
+  Adesk::UInt8 visibility = mVisibility;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 8:
+        if (db) layer = layerNamed(db, rb.resval.rstring);
+        break;
+      case 6:
+        // A linetype the drawing does not define draws as ByLayer.
+        if (db) linetype = db->linetypeId(rb.resval.rstring);
+        break;
+      case 62:
+        aci = rb.resval.rint;
+        sawAci = true;
+        break;
+      case 420:
+        rgb = rb.resval.rlong;
+        sawRgb = true;
+        break;
+      case 370:
+        weight = rb.resval.rint;
+        if (!AcDb::isValidLineWeight(weight)) return vhost::dxfError(filer, L"invalid lineweight (group 370)");
+        break;
+      case 48:
+        ltscale = rb.resval.rreal;
+        if (!(ltscale > 0.0) || !std::isfinite(ltscale))
+          return vhost::dxfError(filer, L"linetype scale must be positive (group 48)");
+        break;
+      case 60:
+        visibility = rb.resval.rint ? AcDb::kInvisible : AcDb::kVisible;
+        break;
+      case 67:
+      case 410:
+        break;  // the space and layout follow from the owner
+      default:
+        kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  AcCmEntityColor color = mColor;
+  if (sawRgb) {
+    color = AcCmEntityColor(static_cast<Adesk::UInt8>((rgb >> 16) & 0xFF), static_cast<Adesk::UInt8>((rgb >> 8) & 0xFF),
+                            static_cast<Adesk::UInt8>(rgb & 0xFF));
+  } else if (sawAci) {
+    if (aci < 0) aci = -aci;  // a negative index marks a layer that is off; entities keep the colour
+    if (color.setColorIndex(static_cast<Adesk::Int16>(aci)) != Acad::eOk)
+      return vhost::dxfError(filer, L"colour index out of range (group 62)");
+  }
+  mLayerId = layer;
+  mLinetypeId = linetype;
+  mColor = color;
+  mLineWeight = weight;
+  mLinetypeScale = ltscale;
+  mVisibility = visibility;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -70,6 +70,10 @@ class AcDbEntity : public AcDbObject {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // DXF: subclass AcDbEntity (67 in paper space, 8 layer, 6 linetype, 62/420
+  // colour, 370 lineweight, 48 linetype scale, 60 visibility).
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  protected:
   // An entity on a locked layer cannot be opened for write.

@@ -7,6 +7,8 @@
 #include "arx/db/AcDbDwgFiler.h"
 #include "arx/db/AcDbEntity.h"
 #include "arx/db/AcDbSymbolTable.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDbGroup, AcDbObject, L"GROUP")
 
@@ -346,5 +348,60 @@ Acad::ErrorStatus AcDbGroup::dwgInFields(AcDbDwgFiler* filer) {
   if (members != mMembers) mAttached = false;  // new members get the group as reactor on close
   mMembers.swap(members);
   mDropped.clear();
+  return Acad::eOk;
+}
+
+// --- DXF -------------------------------------------------------------------------------
+
+namespace {
+constexpr const ACHAR* kSubclass = L"AcDbGroup";
+}  // namespace
+
+Acad::ErrorStatus AcDbGroup::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, kSubclass);
+  filer->writeString(300, mDescription);
+  filer->writeInt16(70, isAnonymous() ? 1 : 0);
+  filer->writeInt16(71, mSelectable ? 1 : 0);
+  for (AcDbObjectId id : mMembers)
+    if (!id.isNull() && !id.isErased()) filer->writeObjectId(340, id);
+  vhost::dxfWriteKept(filer, this, kSubclass);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbGroup::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(kSubclass)) return vhost::dxfBadSubclass(filer, kSubclass);
+  vhost::DxfKeptGroups kept(kSubclass);
+  std::wstring description;
+  bool selectable = true, anonymous = false;
+  std::vector<AcDbObjectId> members;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 300: description = rb.resval.rstring ? rb.resval.rstring : L""; break;
+      case 70: anonymous = vhost::dxfInt(rb) != 0; break;
+      case 71: selectable = vhost::dxfInt(rb) != 0; break;
+      case 340: {
+        const AcDbObjectId id = vhost::dxfObjectId(rb);
+        if (!id.isNull() && std::find(members.begin(), members.end(), id) == members.end()) members.push_back(id);
+        break;
+      }
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  mDescription = description;
+  mSelectable = selectable;
+  mAnonymous = anonymous;
+  if (members != mMembers) mAttached = false;  // new members get the group as reactor on close
+  mMembers.swap(members);
+  mDropped.clear();
+  kept.storeInto(this);
   return Acad::eOk;
 }

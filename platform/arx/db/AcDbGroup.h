@@ -63,6 +63,11 @@ class AcDbGroup : public AcDbObject {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // GROUP: 300 description, 70 1 when unnamed, 71 1 when selectable, then
+  // a 340 per member that is not erased. The name is the key in the group
+  // dictionary. A group read attaches itself to its members when closed.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  protected:
   // Erasing the group detaches it from its members; unerasing attaches it.

@@ -50,6 +50,20 @@ class AcDbLayerTableRecord : public AcDbSymbolTableRecord {
   bool isRenamable() const override;
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // LAYER: 2 name, 70 flags (1 frozen, 4 locked), 62 colour (negative when
+  // off), 420/430 true colour and its name, 6 linetype name, 290 plottable,
+  // 370 lineweight; groups not modelled (390 plot style, 347 material ...)
+  // are kept. Reading resolves the linetype name in the filer's database.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+
+  // The description shows as the extended data of "AcAecLayerStandard"
+  // (1000 "", 1000 description), as the host keeps it: xData() adds that
+  // section when there is a description (and, for a layer in a database,
+  // the application is registered there), and setXData() takes such a
+  // section into the description.
+  resbuf* xData(const ACHAR* regappName = nullptr) const override;
+  Acad::ErrorStatus setXData(const resbuf* xdata) override;
 
  protected:
   // Layer "0" and the database's current layer cannot be erased

@@ -7,6 +7,8 @@
 #include "arx/db/AcDbDictionary.h"
 #include "arx/db/AcDbDwgFiler.h"
 #include "arx/db/AcDbSymbolTable.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDbLayout, AcDbObject, L"LAYOUT")
 
@@ -175,4 +177,138 @@ Acad::ErrorStatus AcDbLayout::dwgInFields(AcDbDwgFiler* filer) {
   filer->readPoint3d(&mExtMax);
   mBlockId = block;
   return filer->filerStatus();
+}
+
+// --- DXF -------------------------------------------------------------------------------
+
+namespace {
+constexpr const ACHAR* kPlotSubclass = L"AcDbPlotSettings";
+constexpr const ACHAR* kSubclass = L"AcDbLayout";
+
+// The plot settings of a page nobody configured: no device, the layout's
+// paper in millimetres, scale 1:1, plotting the layout.
+void writeDefaultPlotSettings(AcDbDxfFiler* filer, bool model, const AcGePoint2d& paper) {
+  filer->writeString(1, L"");
+  filer->writeString(2, L"none_device");
+  filer->writeString(4, L"");
+  filer->writeString(6, L"");
+  for (int code = 40; code <= 43; ++code) filer->writeDouble(code, 0.0);
+  filer->writeDouble(44, paper.x);
+  filer->writeDouble(45, paper.y);
+  for (int code : {46, 47, 48, 49, 140, 141}) filer->writeDouble(code, 0.0);
+  filer->writeDouble(142, 1.0);
+  filer->writeDouble(143, 1.0);
+  filer->writeInt16(70, model ? 1712 : 688);
+  filer->writeInt16(72, 1);
+  filer->writeInt16(73, 0);
+  filer->writeInt16(74, 5);
+  filer->writeString(7, L"");
+  filer->writeInt16(75, 16);
+  filer->writeInt16(76, 0);
+  filer->writeInt16(77, 2);
+  filer->writeInt16(78, 300);
+  filer->writeDouble(147, 1.0);
+  filer->writeDouble(148, 0.0);
+  filer->writeDouble(149, 0.0);
+}
+
+// The layout groups this class does not model, for a layout made here.
+void writeDefaultLayoutGroups(AcDbDxfFiler* filer) {
+  filer->writeInt16(70, 1);
+  filer->writePoint3d(12, AcGePoint3d::kOrigin);
+  filer->writeDouble(146, 0.0);
+  filer->writePoint3d(13, AcGePoint3d::kOrigin);
+  filer->writeVector3d(16, AcGeVector3d::kXAxis);
+  filer->writeVector3d(17, AcGeVector3d::kYAxis);
+  filer->writeInt16(76, 0);
+}
+
+bool finitePoint(const resbuf& rb) {
+  return std::isfinite(rb.resval.rpoint[0]) && std::isfinite(rb.resval.rpoint[1]) && std::isfinite(rb.resval.rpoint[2]);
+}
+}  // namespace
+
+Acad::ErrorStatus AcDbLayout::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, kPlotSubclass);
+  if (vhost::dxfKeptGroups(this, kPlotSubclass) != nullptr)
+    vhost::dxfWriteKept(filer, this, kPlotSubclass);
+  else
+    writeDefaultPlotSettings(filer, modelType(), mLimMax);
+  filer->writeString(100, kSubclass);
+  filer->writeString(1, mName);
+  const bool keptLayout = vhost::dxfKeptGroups(this, kSubclass) != nullptr;
+  filer->writeInt16(71, static_cast<Adesk::Int16>(mTabOrder));
+  filer->writePoint2d(10, mLimMin);
+  filer->writePoint2d(11, mLimMax);
+  filer->writePoint3d(14, mExtMin);
+  filer->writePoint3d(15, mExtMax);
+  filer->writeObjectId(330, mBlockId);
+  if (keptLayout)
+    vhost::dxfWriteKept(filer, this, kSubclass);
+  else
+    writeDefaultLayoutGroups(filer);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbLayout::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(kPlotSubclass)) return vhost::dxfBadSubclass(filer, kPlotSubclass);
+  vhost::DxfKeptGroups plot(kPlotSubclass);
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    plot.add(rb);
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (!filer->atSubclassData(kSubclass)) return vhost::dxfBadSubclass(filer, kSubclass);
+  vhost::DxfKeptGroups kept(kSubclass);
+  std::wstring name;
+  Adesk::Int32 tabOrder = 0;
+  AcGePoint2d limMin = mLimMin, limMax = mLimMax;
+  AcGePoint3d extMin = mExtMin, extMax = mExtMax;
+  AcDbObjectId block;
+  es = Acad::eOk;
+  while (es == Acad::eOk && (es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 1: name = rb.resval.rstring ? rb.resval.rstring : L""; break;
+      case 71:
+        tabOrder = static_cast<Adesk::Int32>(vhost::dxfInt(rb));
+        if (tabOrder < 0) es = vhost::dxfError(filer, L"the tab order (group 71) of layout " + name + L" is negative");
+        break;
+      case 10:
+      case 11:
+      case 14:
+      case 15:
+        if (!finitePoint(rb)) {
+          es = vhost::dxfError(filer, L"group " + std::to_wstring(rb.restype) + L" of layout " + name +
+                                          L" is not a finite point");
+          break;
+        }
+        if (rb.restype == 10) limMin.set(rb.resval.rpoint[0], rb.resval.rpoint[1]);
+        if (rb.restype == 11) limMax.set(rb.resval.rpoint[0], rb.resval.rpoint[1]);
+        if (rb.restype == 14) extMin = vhost::dxfPoint(rb);
+        if (rb.restype == 15) extMax = vhost::dxfPoint(rb);
+        break;
+      case 330: block = vhost::dxfObjectId(rb); break;
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (name.empty()) return vhost::dxfError(filer, L"a LAYOUT has no name (group 1)");
+  mName = name;
+  mTabOrder = tabOrder;
+  mLimMin = limMin;
+  mLimMax = limMax;
+  mExtMin = extMin;
+  mExtMax = extMax;
+  mBlockId = block;
+  plot.storeInto(this);
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -42,6 +42,13 @@ class AcDbLayout : public AcDbObject {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // LAYOUT: 100 AcDbPlotSettings with the plot settings as read (a layout
+  // made here writes the defaults of an unconfigured page), then 100
+  // AcDbLayout: 1 name, 71 tab order, 10/11 limits, 14/15 extents, 330 the
+  // block record (the owner's 330 comes with the object's own groups); the
+  // groups not modelled (70 flags, 12 base point, UCS, viewport) as read.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  private:
   std::wstring mName;

@@ -4,11 +4,20 @@
 
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDbLinetypeTableRecord, AcDbSymbolTableRecord, L"LTYPE")
 VHOST_DEFINE_BUILTIN_CLASS(AcDbLinetypeTable, AcDbSymbolTable, L"LTYPE_TABLE")
 
 namespace {
+constexpr const ACHAR* kSubclass = L"AcDbLinetypeTableRecord";
+// Group 74 of a dash: 1 the rotation is absolute (UCS oriented), 2 text, 4 shape.
+constexpr int kDxfAbsolute = 1;
+constexpr int kDxfText = 2;
+constexpr int kDxfShape = 4;
+constexpr int kMaxDashes = 12;
+
 bool isFixedLinetype(const std::wstring& name) {
   const std::wstring key = vhost::nameKey(name);
   return key == L"BYBLOCK" || key == L"BYLAYER" || key == L"CONTINUOUS";
@@ -278,6 +287,134 @@ Acad::ErrorStatus AcDbLinetypeTableRecord::dwgInFields(AcDbDwgFiler* filer) {
   mPatternLength = patternLength;
   mScaledToFit = scaledToFit;
   mDashes.swap(dashes);
+  return Acad::eOk;
+}
+
+// --- DXF ---------------------------------------------------------------------------------
+
+Acad::ErrorStatus AcDbLinetypeTableRecord::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbSymbolTableRecord::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, kSubclass);
+  filer->writeString(2, vhostName());
+  filer->writeInt16(70, static_cast<Adesk::Int16>(vhostDxfStandardFlags() | vhost::dxfKeptBits(this, kSubclass, 70)));
+  filer->writeString(3, mComments);
+  filer->writeInt16(72, 65);
+  filer->writeInt16(73, static_cast<Adesk::Int16>(mDashes.size()));
+  filer->writeDouble(40, mPatternLength);
+  for (const Dash& d : mDashes) {
+    filer->writeDouble(49, d.length);
+    int element = !d.text.empty() ? kDxfText : (d.shapeNumber != 0 ? kDxfShape : 0);
+    if (d.ucsOriented) element |= kDxfAbsolute;
+    filer->writeInt16(74, static_cast<Adesk::Int16>(element));
+    if (element == 0) continue;
+    filer->writeInt16(75, (element & kDxfText) ? Adesk::Int16(0) : d.shapeNumber);
+    filer->writeObjectId(340, d.style);
+    filer->writeDouble(46, d.scale);
+    filer->writeDouble(50, d.rotation);
+    filer->writeDouble(44, d.offset.x);
+    filer->writeDouble(45, d.offset.y);
+    if (element & kDxfText) filer->writeString(9, d.text);
+  }
+  vhost::dxfWriteKept(filer, this, kSubclass);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbLinetypeTableRecord::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbSymbolTableRecord::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(kSubclass)) return vhost::dxfBadSubclass(filer, kSubclass);
+  vhost::DxfKeptGroups kept(kSubclass);
+  std::wstring name, comments;
+  bool sawName = false;
+  int flags = 0, declared = -1;
+  double patternLength = 0.0;
+  std::vector<Dash> dashes;
+  resbuf rb;
+  auto current = [&]() -> Dash* {
+    if (dashes.empty()) {
+      es = vhost::dxfError(filer, L"linetype " + name + L": group " + std::to_wstring(rb.restype) +
+                                      L" comes before the first dash (group 49)");
+      return nullptr;
+    }
+    return &dashes.back();
+  };
+  while (es == Acad::eOk && (es = filer->readResBuf(&rb)) == Acad::eOk) {
+    Dash* d = nullptr;
+    switch (rb.restype) {
+      case 2:
+        name = rb.resval.rstring ? rb.resval.rstring : L"";
+        sawName = true;
+        break;
+      case 70: flags = static_cast<int>(vhost::dxfInt(rb)); break;
+      case 3: comments = rb.resval.rstring ? rb.resval.rstring : L""; break;
+      case 72: break;  // the alignment, always 'A'
+      case 73:
+        es = vhost::dxfCheckRange(filer, rb, 0, kMaxDashes, L"number of dashes");
+        declared = static_cast<int>(vhost::dxfInt(rb));
+        break;
+      case 40:
+        es = vhost::dxfCheckNonNegative(filer, rb, L"pattern length");
+        patternLength = rb.resval.rreal;
+        break;
+      case 49:
+        es = vhost::dxfCheckFinite(filer, rb, L"dash length");
+        if (es != Acad::eOk) break;
+        if ((declared >= 0 && static_cast<int>(dashes.size()) >= declared) ||
+            static_cast<int>(dashes.size()) >= kMaxDashes) {
+          es = vhost::dxfError(filer, L"linetype " + name + L" gives more dashes than its count (group 73) of " +
+                                          std::to_wstring(declared < 0 ? kMaxDashes : declared));
+          break;
+        }
+        dashes.emplace_back();
+        dashes.back().length = rb.resval.rreal;
+        break;
+      case 74:
+        if ((d = current()) != nullptr) d->ucsOriented = (vhost::dxfInt(rb) & kDxfAbsolute) != 0;
+        break;
+      case 75:
+        if ((d = current()) != nullptr) d->shapeNumber = static_cast<Adesk::Int16>(vhost::dxfInt(rb));
+        break;
+      case 340:
+        if ((d = current()) != nullptr) d->style = vhost::dxfObjectId(rb);
+        break;
+      case 46:
+        if ((d = current()) != nullptr && (es = vhost::dxfCheckFinite(filer, rb, L"shape scale")) == Acad::eOk)
+          d->scale = rb.resval.rreal;
+        break;
+      case 50:
+        if ((d = current()) != nullptr && (es = vhost::dxfCheckFinite(filer, rb, L"shape rotation")) == Acad::eOk)
+          d->rotation = rb.resval.rreal;
+        break;
+      case 44:
+        if ((d = current()) != nullptr && (es = vhost::dxfCheckFinite(filer, rb, L"shape x offset")) == Acad::eOk)
+          d->offset.x = rb.resval.rreal;
+        break;
+      case 45:
+        if ((d = current()) != nullptr && (es = vhost::dxfCheckFinite(filer, rb, L"shape y offset")) == Acad::eOk)
+          d->offset.y = rb.resval.rreal;
+        break;
+      case 9:
+        if ((d = current()) != nullptr) d->text = rb.resval.rstring ? rb.resval.rstring : L"";
+        break;
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (!sawName) return vhost::dxfError(filer, L"an LTYPE record has no name (group 2)");
+  if (declared >= 0 && static_cast<int>(dashes.size()) != declared)
+    return vhost::dxfError(filer, L"linetype " + name + L" declares " + std::to_wstring(declared) +
+                                      L" dashes (group 73) but gives " + std::to_wstring(dashes.size()));
+  es = vhostDxfSetName(filer, name.c_str());
+  if (es != Acad::eOk) return es;
+  mComments = comments;
+  mPatternLength = patternLength;
+  mDashes.swap(dashes);
+  vhost::dxfKeepBits(this, kSubclass, 70, flags & ~16);
+  kept.storeInto(this);
   return Acad::eOk;
 }
 

@@ -60,6 +60,13 @@ class AcDbLinetypeTableRecord : public AcDbSymbolTableRecord {
   bool isRenamable() const override;
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // LTYPE: 2 name, 70 flags, 3 description, 72 65, 73 dash count, 40
+  // pattern length, then per dash 49 length, 74 element flags and, for a
+  // dash with a shape or text, 75 shape number, 340 style, 46 scale, 50
+  // rotation, 44/45 offset, 9 text. A count that disagrees with the dashes
+  // read is an error.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  protected:
   // ByBlock, ByLayer, Continuous and the database's current linetype cannot

@@ -236,7 +236,7 @@ Acad::ErrorStatus AcDbObject::close() {
         throw;
       }
       mState &= static_cast<Adesk::UInt8>(~kNotifying);
-      if (mStub->database) mStub->database->setDbmod(mStub->database->dbmod() + 1);
+      if (mStub->database) mStub->database->setDbmod(mStub->database->dbmod() | 1);
     }
     mState &= static_cast<Adesk::UInt8>(~(kModified | kModifiedXData | kErasedChanged | kNew));
     if (mExtras)
@@ -638,12 +638,127 @@ Acad::ErrorStatus AcDbObject::dwgInFields(AcDbDwgFiler* filer) {
   return filer->filerStatus();
 }
 
+// DXF: the handle (105 for dimension styles), the persistent reactors in a
+// {ACAD_REACTORS group, the extension dictionary in a {ACAD_XDICTIONARY
+// group, the owner; other application groups (102 {NAME ... }) are kept as
+// they were read. The framework assigns the handle when reading.
 Acad::ErrorStatus AcDbObject::dxfInFields(AcDbDxfFiler* filer) {
   assertWriteEnabled();
-  return filer->filerStatus();
+  enum { kNoGroup, kReactors, kXDictionary, kOtherGroup } group = kNoGroup;
+  std::vector<AcDbObjectId> reactors;
+  bool sawReactors = false;
+  AcDbObjectId xdict, owner;
+  bool sawOwner = false;
+  resbuf* keptHead = nullptr;
+  resbuf** keptTail = &keptHead;
+  auto keep = [&](const resbuf& rb) {
+    resbuf one = rb;
+    one.rbnext = nullptr;
+    if (resbuf* copy = acutRbDup(&one)) {
+      *keptTail = copy;
+      keptTail = &copy->rbnext;
+    }
+  };
+  auto release = [](resbuf& rb) {
+    switch (vhost::rbValueType(rb.restype)) {
+      case vhost::RbValueType::kString:
+      case vhost::RbValueType::kHandle:
+        delete[] rb.resval.rstring;
+        break;
+      case vhost::RbValueType::kBinary:
+        delete[] rb.resval.rbinary.buf;
+        break;
+      default:
+        break;
+    }
+  };
+  resbuf rb;
+  Acad::ErrorStatus es;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    AcDbObjectId id;
+    switch (rb.restype) {
+      case 5:
+      case 105:
+        break;  // the handle: the framework gave it already
+      case 102: {
+        const std::wstring text = rb.resval.rstring ? rb.resval.rstring : L"";
+        if (group == kNoGroup && text == L"{ACAD_REACTORS") {
+          group = kReactors;
+          sawReactors = true;
+        } else if (group == kNoGroup && text == L"{ACAD_XDICTIONARY") {
+          group = kXDictionary;
+        } else if (text == L"}" && (group == kReactors || group == kXDictionary)) {
+          group = kNoGroup;
+        } else {
+          group = text == L"}" ? kNoGroup : kOtherGroup;
+          keep(rb);
+        }
+        break;
+      }
+      case 330:
+        acdbGetObjectId(id, rb.resval.rlname);
+        if (group == kReactors) {
+          if (!id.isNull()) reactors.push_back(id);
+        } else if (group == kOtherGroup) {
+          keep(rb);
+        } else {
+          owner = id;
+          sawOwner = true;
+        }
+        break;
+      case 360:
+        acdbGetObjectId(id, rb.resval.rlname);
+        if (group == kXDictionary)
+          xdict = id;
+        else
+          keep(rb);
+        break;
+      default:
+        keep(rb);
+    }
+    release(rb);
+  }
+  if (es != Acad::eEndOfObject) {
+    acutRelRb(keptHead);
+    return es;
+  }
+  if (sawOwner) mOwnerId = owner;
+  if (sawReactors || (mExtras && !mExtras->persistentReactors.empty())) extras().persistentReactors = reactors;
+  if (!xdict.isNull() || (mExtras && !mExtras->extensionDictionary.isNull())) extras().extensionDictionary = xdict;
+  vhostSetDxfKept(L"", keptHead);
+  return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbObject::dxfOutFields(AcDbDxfFiler* filer) const { return filer->filerStatus(); }
+Acad::ErrorStatus AcDbObject::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  const AcDbHandle h = handle();
+  if (!h.isNull()) {
+    const AcRxClass* cls = isA();
+    const bool dimStyle = cls && cls->dxfName() && std::wstring(cls->dxfName()) == L"DIMSTYLE";
+    filer->writeAcDbHandle(dimStyle ? 105 : 5, h);
+  }
+  // References to objects that are gone are not written.
+  auto live = [](AcDbObjectId id) { return !id.isNull() && !id.isErased() && (id.database() == nullptr || id.isResident()); };
+  if (mExtras && !mExtras->persistentReactors.empty()) {
+    bool any = false;
+    for (AcDbObjectId id : mExtras->persistentReactors) any = any || live(id);
+    if (any) {
+      filer->writeString(102, L"{ACAD_REACTORS");
+      for (AcDbObjectId id : mExtras->persistentReactors)
+        if (live(id)) filer->writeObjectId(330, id);
+      filer->writeString(102, L"}");
+    }
+  }
+  const AcDbObjectId xdict = extensionDictionary();
+  if (live(xdict)) {
+    filer->writeString(102, L"{ACAD_XDICTIONARY");
+    filer->writeObjectId(360, xdict);
+    filer->writeString(102, L"}");
+  }
+  filer->writeObjectId(330, mOwnerId);
+  for (const resbuf* rb = vhostDxfKept(L""); rb; rb = rb->rbnext) filer->writeResBuf(*rb);
+  return filer->filerStatus();
+}
 
 // --- kept DXF groups -------------------------------------------------------------------
 
@@ -669,12 +784,14 @@ const resbuf* AcDbObject::vhostDxfKept(const std::wstring& subclass) const {
   return nullptr;
 }
 
-namespace {
-void copyKept(const vhost::ObjectExtras* from, AcDbObject* to) {
-  if (from == nullptr) return;
-  for (const auto& entry : from->dxfKept) to->vhostSetDxfKept(entry.first, acutRbDup(entry.second));
+void AcDbObject::vhostCopyExtrasFrom(const AcDbObject* other) {
+  if (other == nullptr || other == this || !other->mExtras) return;
+  if (other->mExtras->xdata) {
+    acutRelRb(extras().xdata);
+    extras().xdata = acutRbDup(other->mExtras->xdata);
+  }
+  for (const auto& entry : other->mExtras->dxfKept) vhostSetDxfKept(entry.first, acutRbDup(entry.second));
 }
-}  // namespace
 
 // --- copying -------------------------------------------------------------------------
 
@@ -690,8 +807,7 @@ AcRxObject* AcDbObject::clone() const {
     delete copy;
     return nullptr;
   }
-  if (mExtras && mExtras->xdata) copy->extras().xdata = acutRbDup(mExtras->xdata);
-  copyKept(mExtras.get(), copy);
+  copy->vhostCopyExtrasFrom(this);
   // A free-standing copy owns nothing yet.
   if (copy->mExtras) copy->mExtras->extensionDictionary.setNull();
   return copy;

@@ -140,6 +140,9 @@ class AcDbObject : public AcRxObject {
   // The object takes ownership of the chain; null clears it.
   void vhostSetDxfKept(const std::wstring& subclass, resbuf* groups);
   const resbuf* vhostDxfKept(const std::wstring& subclass) const;
+  // Copies what a free-standing copy carries besides its class's fields:
+  // extended data and kept DXF groups (classes overriding clone() call it).
+  void vhostCopyExtrasFrom(const AcDbObject* other);
 
   // --- copying
   // A copy of this object's own data (not in any database); ids are kept as

@@ -1,6 +1,8 @@
 #include "arx/db/AcDbProxyObject.h"
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/AcDbDxfFiler.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/db/VhostGroupFiling.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDbProxyObject, AcDbObject, L"ACAD_PROXY_OBJECT")
@@ -59,6 +61,42 @@ Acad::ErrorStatus references(const ProxyData& d, AcDbObjectIdArray& ids, AcArray
     ids.append(id);
     types.append(rb->restype);
   }
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus dxfWriteProxy(AcDbDxfFiler* filer, const ProxyData& d) {
+  for (const resbuf* rb = d.groups; rb; rb = rb->rbnext) {
+    Acad::ErrorStatus es = filer->writeResBuf(*rb);
+    if (es != Acad::eOk) return es;
+  }
+  return filer->filerStatus();
+}
+
+// Every group up to the extended data, markers included; on failure the
+// data stays as it was.
+Acad::ErrorStatus dxfReadProxy(AcDbDxfFiler* filer, ProxyData& d) {
+  filer->haltAtClassBoundaries(false);
+  resbuf* head = nullptr;
+  resbuf** tail = &head;
+  Acad::ErrorStatus es = Acad::eOk;
+  resbuf rb;
+  while (es == Acad::eOk && (es = filer->readResBuf(&rb)) == Acad::eOk) {
+    resbuf one = rb;
+    one.rbnext = nullptr;
+    *tail = acutRbDup(&one);
+    if (*tail == nullptr)
+      es = Acad::eOutOfMemory;
+    else
+      tail = &(*tail)->rbnext;
+    dxfReleaseValue(rb);
+  }
+  filer->haltAtClassBoundaries(true);
+  if (es != Acad::eEndOfObject) {
+    acutRelRb(head);
+    return es;
+  }
+  acutRelRb(d.groups);
+  d.groups = head;
   return Acad::eOk;
 }
 
@@ -124,4 +162,27 @@ Acad::ErrorStatus AcDbProxyEntity::transformBy(const AcGeMatrix3d&) { return Aca
 Acad::ErrorStatus AcDbProxyEntity::subErase(Adesk::Boolean erasing) {
   if (erasing && !(mData.proxyFlags & AcDbProxyObject::kEraseAllowed)) return Acad::eNotAllowedForThisProxy;
   return AcDbEntity::subErase(erasing);
+}
+
+// --- DXF
+
+Acad::ErrorStatus AcDbProxyObject::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  return es == Acad::eOk ? vhost::dxfWriteProxy(filer, mData) : es;
+}
+Acad::ErrorStatus AcDbProxyObject::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  return es == Acad::eOk ? vhost::dxfReadProxy(filer, mData) : es;
+}
+Acad::ErrorStatus AcDbProxyEntity::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  return es == Acad::eOk ? vhost::dxfWriteProxy(filer, mData) : es;
+}
+Acad::ErrorStatus AcDbProxyEntity::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  return es == Acad::eOk ? vhost::dxfReadProxy(filer, mData) : es;
 }

@@ -50,6 +50,11 @@ class AcDbProxyObject : public AcDbObject {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // After the object's own groups, the groups kept in the proxy data are
+  // written back exactly; reading keeps every group after the object's own
+  // ones (subclass markers included) up to the extended data.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  protected:
   Acad::ErrorStatus subErase(Adesk::Boolean erasing) override;
@@ -75,6 +80,9 @@ class AcDbProxyEntity : public AcDbEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // As for proxy objects, after the entity's own groups (100 AcDbEntity ...).
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   // A proxy entity cannot be changed geometrically.
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
 

@@ -9,6 +9,10 @@ class AcDbRegAppTableRecord : public AcDbSymbolTableRecord {
   ACRX_DECLARE_MEMBERS(AcDbRegAppTableRecord);
   AcDbRegAppTableRecord();
   ~AcDbRegAppTableRecord() override;
+
+  // APPID: 2 name, 70 flags.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 };
 
 class AcDbRegAppTable : public AcDbSymbolTable {

@@ -7,7 +7,9 @@
 #include "arx/db/AcDbBlockTable.h"
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/AcDbDxfFiler.h"
 #include "arx/db/AcDbLayerTable.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/db/VhostStub.h"
 
 VHOST_DEFINE_BUILTIN_ABSTRACT_CLASS(AcDbSymbolTableRecord, AcDbObject)
@@ -214,6 +216,50 @@ Acad::ErrorStatus AcDbSymbolTableRecord::dwgInFields(AcDbDwgFiler* filer) {
   return Acad::eOk;
 }
 
+// DXF: the record's own subclass only marks it; the name and the flags follow
+// in each kind's subclass.
+Acad::ErrorStatus AcDbSymbolTableRecord::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbSymbolTableRecord");
+  vhost::dxfWriteKept(filer, this, L"AcDbSymbolTableRecord");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbSymbolTableRecord::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbSymbolTableRecord")) return vhost::dxfBadSubclass(filer, L"AcDbSymbolTableRecord");
+  vhost::DxfKeptGroups kept(L"AcDbSymbolTableRecord");
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    kept.add(rb);
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  kept.storeInto(this);
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSymbolTableRecord::vhostDxfSetName(AcDbDxfFiler* filer, const ACHAR* name, bool allowEmpty) {
+  if (name == nullptr || (name[0] == 0 && !allowEmpty))
+    return vhost::dxfError(filer, std::wstring(L"a ") + isA()->dxfName() + L" record has an empty name (group 2)");
+  for (const ACHAR* p = name; *p; ++p) {
+    if (static_cast<unsigned>(*p) < 0x20)
+      return vhost::dxfError(filer, std::wstring(L"the name of a ") + isA()->dxfName() +
+                                        L" record holds a control character (group 2)");
+  }
+  if (mName != name) {
+    if (AcDbSymbolTable* table = vhostOwnerTable()) table->mIndexValid = false;
+    mName = name;
+  }
+  return Acad::eOk;
+}
+
+int AcDbSymbolTableRecord::vhostDxfStandardFlags() const { return mName.find(L'|') != std::wstring::npos ? 16 : 0; }
+
 // --- tables ------------------------------------------------------------------------
 
 AcDbSymbolTable::AcDbSymbolTable() = default;
@@ -403,6 +449,34 @@ Acad::ErrorStatus AcDbSymbolTable::dwgInFields(AcDbDwgFiler* filer) {
   mIndex.clear();
   mIndexValid = false;
   mAnonymousCounters.clear();
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSymbolTable::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbSymbolTable");
+  filer->writeInt16(70, static_cast<Adesk::Int16>(vhostLiveRecordCount()));
+  vhost::dxfWriteKept(filer, this, L"AcDbSymbolTable");
+  return filer->filerStatus();
+}
+
+// The count of group 70 is informative only (the host ignores it too): the
+// records are those the drawing lists after the table.
+Acad::ErrorStatus AcDbSymbolTable::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbSymbolTable")) return vhost::dxfBadSubclass(filer, L"AcDbSymbolTable");
+  vhost::DxfKeptGroups kept(L"AcDbSymbolTable");
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    if (rb.restype != 70) kept.add(rb);
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  kept.storeInto(this);
   return Acad::eOk;
 }
 

@@ -90,9 +90,14 @@ class AcDbSymbolTableRecord : public AcDbObject {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   // The name without the read check (platform use: tables and indexes).
   const std::wstring& vhostName() const { return mName; }
+  // The group code of the record's handle in drawing files: 5, and 105 for
+  // dimension styles (see also vhost::dxfHandleCode).
+  virtual int vhostDxfHandleCode() const { return 5; }
 
  protected:
   // Unerasing a record whose name another record took meanwhile is refused
@@ -102,6 +107,13 @@ class AcDbSymbolTableRecord : public AcDbObject {
   virtual bool vhostAllowsLeadingStar() const { return false; }
   // The table that owns this record, or null.
   AcDbSymbolTable* vhostOwnerTable() const;
+  // DXF reading: takes the name of group 2 as the drawing gives it (the
+  // renaming rules are for editing). An empty name is an error unless
+  // allowEmpty (shape file styles have none).
+  Acad::ErrorStatus vhostDxfSetName(AcDbDxfFiler* filer, const ACHAR* name, bool allowEmpty = false);
+  // DXF: the standard flag bits of group 70 that every record has (16: the
+  // record depends on an external reference).
+  int vhostDxfStandardFlags() const;
 
  private:
   friend class AcDbSymbolTable;
@@ -141,6 +153,12 @@ class AcDbSymbolTable : public AcDbObject {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // The table object of the TABLES section: its subclass groups (70: the
+  // number of live records). The writer puts "0 TABLE / 2 <name>" before
+  // them (vhost::dxfTableName) and the records after; reading leaves the
+  // record list to the reader, which adds each record it reads.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   // Platform use: every record id (erased ones too) in order of addition, and
   // the number of live records.

@@ -51,6 +51,19 @@ class AcDbTextStyleTableRecord : public AcDbSymbolTableRecord {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // STYLE: 2 name (empty for a shape file), 70 flags (1 shape file, 4
+  // vertical), 40 fixed height, 41 width factor, 50 obliquing angle in
+  // degrees, 71 generation flags, 42 last height, 3 font file, 4 big font.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+
+  // The TrueType font shows as the extended data of "ACAD": 1000 typeface,
+  // 1071 pitch and family (bits 0-7), character set (bits 8-15), italic
+  // (0x1000000) and bold (0x2000000). xData() adds those two items at the
+  // start of the "ACAD" section when a typeface is set; setXData() takes an
+  // "ACAD" section that starts with them into the font.
+  resbuf* xData(const ACHAR* regappName = nullptr) const override;
+  Acad::ErrorStatus setXData(const resbuf* xdata) override;
 
  protected:
   // "Standard" and the database's current style cannot be erased

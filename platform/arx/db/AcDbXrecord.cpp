@@ -8,6 +8,8 @@
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDwgFiler.h"
 #include "arx/db/AcDbSymbolTable.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDbXrecord, AcDbObject, L"XRECORD")
 
@@ -399,5 +401,77 @@ Acad::ErrorStatus AcDbXrecord::dwgInFields(AcDbDwgFiler* filer) {
   mData.swap(data);
   mIds.swap(ids);
   mCount = count;
+  return Acad::eOk;
+}
+
+// --- DXF -------------------------------------------------------------------------------
+
+namespace {
+constexpr const ACHAR* kSubclass = L"AcDbXrecord";
+
+const ACHAR* statusText(Acad::ErrorStatus es) {
+  switch (es) {
+    case Acad::eInvalidAdsName: return L"an object reference names no object";
+    case Acad::eWrongDatabase: return L"an object reference names an object of another drawing";
+    default: return L"an item has a group code or value an xrecord cannot hold";
+  }
+}
+}  // namespace
+
+Acad::ErrorStatus AcDbXrecord::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, kSubclass);
+  filer->writeInt16(280, mMergeStyle);
+  resbuf* chain = nullptr;
+  es = rbChain(chain, filer->database());
+  if (es != Acad::eOk) return es;
+  for (const resbuf* rb = chain; rb && es == Acad::eOk; rb = rb->rbnext) es = filer->writeResBuf(*rb);
+  acutRelRb(chain);
+  return es != Acad::eOk ? es : filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbXrecord::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(kSubclass)) return vhost::dxfBadSubclass(filer, kSubclass);
+  // Every group up to the extended data is an item, markers included.
+  filer->haltAtClassBoundaries(false);
+  Adesk::Int16 merge = mMergeStyle;
+  resbuf* head = nullptr;
+  resbuf** tail = &head;
+  bool first = true;
+  resbuf rb;
+  while (es == Acad::eOk && (es = filer->readResBuf(&rb)) == Acad::eOk) {
+    if (first && rb.restype == 280) {
+      es = vhost::dxfCheckRange(filer, rb, AcDb::kDrcNotApplicable, AcDb::kDrcUnmangleName, L"merge style");
+      merge = static_cast<Adesk::Int16>(vhost::dxfInt(rb));
+    } else {
+      resbuf one = rb;
+      one.rbnext = nullptr;
+      *tail = acutRbDup(&one);
+      if (*tail == nullptr) es = Acad::eOutOfMemory;
+      else tail = &(*tail)->rbnext;
+    }
+    first = false;
+    vhost::dxfReleaseValue(rb);
+  }
+  filer->haltAtClassBoundaries(true);
+  if (es != Acad::eEndOfObject) {
+    acutRelRb(head);
+    return es;
+  }
+  if (head != nullptr) {
+    es = setFromRbChain(*head, filer->database());
+    acutRelRb(head);
+    if (es != Acad::eOk) return vhost::dxfError(filer, std::wstring(L"xrecord: ") + statusText(es));
+  } else {
+    mData.clear();
+    mIds.clear();
+    mCount = 0;
+  }
+  mMergeStyle = merge;
   return Acad::eOk;
 }

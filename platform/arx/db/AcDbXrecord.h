@@ -37,6 +37,12 @@ class AcDbXrecord : public AcDbObject {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // XRECORD: 280 merge style, then every item as it is (object references
+  // as ids). Subclass markers among the items are items too; a 1001 group
+  // would start the extended data, so items of that code do not survive a
+  // drawing file.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  private:
   // Items packed one after another: the 16-bit group code, then the value in

@@ -6,6 +6,7 @@
 // drawing read and written again loses nothing.
 #include <string>
 
+#include "arx/base/AcadErrorStatus.h"
 #include "arx/base/Resbuf.h"
 
 class AcDbObject;

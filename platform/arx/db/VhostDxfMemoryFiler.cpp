@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "arx/base/RbValueType.h"
+#include "arx/base/Resbuf.h"
 
 namespace vhost {
 

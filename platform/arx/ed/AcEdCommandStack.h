@@ -17,7 +17,7 @@
 
 #include "arx/base/AcadErrorStatus.h"
 #include "arx/base/AdeskTypes.h"
-#include "arx/db/AcRxObject.h"
+#include "arx/db/AcRxClass.h"
 
 // Command flags (the host's values).
 #define ACRX_CMD_MODAL 0x00000000
@@ -69,7 +69,7 @@ class AcEdCommand : public AcRxObject {
   AcEdUIContext* UIContext() const { return mUiContext; }
   int functionCode() const { return mFunctionCode; }
   void* resourceHandle() const { return mResource; }
-  // True once removed from the stack while running (the host's "undefined").
+  // True once removed from the stack (the host's "undefined").
   bool commandUndefined() const { return (mFlags & ACRX_CMD_UNDEFINED) != 0; }
 
  private:
@@ -83,6 +83,7 @@ class AcEdCommand : public AcRxObject {
   AcEdUIContext* mUiContext = nullptr;
   int mFunctionCode = -1;
   void* mResource = nullptr;
+  int mRunning = 0;  // runs in progress
 };
 
 // Walks the commands group by group (top group first), each group in
@@ -136,8 +137,9 @@ class AcEdCommandStack : public AcRxObject {
                                  const ACHAR* groupName);
 
   // Removes one command (eKeyNotFound when the group does not hold it) or a
-  // whole group (eKeyNotFound when there is no such group). A command that is
-  // running when it is removed stays alive until it returns.
+  // whole group (eKeyNotFound when there is no such group). Removed commands
+  // stay allocated, marked undefined, so that a command running when it is
+  // removed, and pointers an iterator holds, stay valid.
   virtual Acad::ErrorStatus removeCmd(const ACHAR* cmdGroupName, const ACHAR* cmdGlobalName);
   virtual Acad::ErrorStatus removeGroup(const ACHAR* groupName);
   // Moves a group to the top of the search order (eKeyNotFound when missing).
@@ -146,6 +148,9 @@ class AcEdCommandStack : public AcRxObject {
   // Platform use: the number of commands, the group names top first.
   int commandCount() const;
   std::vector<std::wstring> groupNames() const;
+  // Platform use by runCommand: marks a command in progress while it runs.
+  void vhostBeginRun(AcEdCommand* cmd);
+  void vhostEndRun(AcEdCommand* cmd);
 
  private:
   struct Group;

@@ -119,13 +119,12 @@ class AcEdJig {
   CursorType mCursor = kNoSpecialCursor;
   // The drag in progress.
   bool mDragging = false;
-  AcGePoint3d mCursorPoint;
+  AcGePoint3d mCursorPoint;   // the last cursor point of the drag
   bool mHaveCursor = false;
-  bool mCursorChanged = false;
-  DragStatus mEnding = kNormal;  // set when typed input ends the drag in acquire*
-  bool mEnded = false;
+  std::wstring mTypedText;    // a value typed at the prompt, for the acquire call
   bool mHaveTyped = false;
-  double mTypedValue = 0.0;
-  AcGePoint3d mLastAcquired;
+  bool mTypedTaken = false;
+  bool mTypedRejected = false;
+  AcGePoint3d mLastAcquired;  // for kNoChange
   bool mHaveLastAcquired = false;
 };

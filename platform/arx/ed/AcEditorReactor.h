@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "arx/base/AdeskTypes.h"
-#include "arx/db/AcRxObject.h"
+#include "arx/db/AcRxClass.h"
 
 class AcDbDatabase;
 

@@ -54,5 +54,8 @@ struct FedAnswer {
 // True when a fed answer is waiting; takeFedAnswer removes and returns it.
 bool hasFedAnswer();
 FedAnswer takeFedAnswer();
+// True when a prompt refused an argument of the acedCommand run in progress:
+// the prompts of that run then get Escape without asking anyone.
+bool fedAnswersAborted();
 
 }  // namespace vhost

@@ -6,9 +6,11 @@
 // to it within the pick box, PICKBOX pixels at the view's scale; curves by
 // their true distance, other entities by the distance to their extents box;
 // of several at the same distance the one made last), or a handle ("#1F": the
-// entity with that handle in the working database, in any space). A miss
-// prints "\nNothing found." (ERRNO 7) and asks again; Enter returns RTERROR
-// with ERRNO 52 (the host's "null input" for acedEntSel); Escape RTCAN.
+// entity with that handle in the working database, in any space). As in the
+// host, a pick that hits nothing returns RTERROR with ERRNO 7 (callers loop on
+// it when they want to ask again); Enter returns RTERROR with ERRNO 52;
+// Escape RTCAN; text that is neither a point, a handle nor a keyword prints
+// "\nInvalid selection." and asks again.
 //
 // Keywords set with acedInitGet are accepted at the pick prompt (RTKWORD).
 #include "arx/base/AdsTypes.h"
@@ -18,7 +20,7 @@
 #include "arx/ge/AcGePoint3d.h"
 
 // prompt null: "\nSelect object: ". ptres receives the pick point (for a
-// handle answer: the entity's nearest point to its extents centre).
+// handle answer: a curve's start point, or the centre of the extents).
 int acedEntSel(const ACHAR* prompt, ads_name entres, ads_point ptres);
 
 // As acedEntSel, and when the pick falls on an entity inside a block

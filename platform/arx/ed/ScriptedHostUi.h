@@ -39,7 +39,8 @@ struct TranscriptEntry {
     kEcho,        // an answer the host gave on the user's behalf (acedCommand)
     kMessageBox,  // text, caption, flags; answer: the button's name; note set
                   // when the box took its default for want of an answer
-    kProgress     // text: the label on start; answer: "start" or "end"
+    kProgress,    // text: the label on start; answer: "start" or "end"
+    kBreak        // acedUsrBrk reported a user break
   };
   Kind kind = Kind::kPrint;
   std::wstring text;
@@ -74,6 +75,9 @@ class ScriptedHostUi : public HostUi {
   // Appends one line (a '\n' inside it splits it into several lines).
   void addLine(const std::wstring& line);
   void addLines(const std::vector<std::wstring>& lines);
+  // Puts lines in front of the queue, in their order (text a module sends to
+  // the command line runs before the rest of the script).
+  void prependLines(const std::vector<std::wstring>& lines);
   // Appends the lines of a script file. The file is UTF-8 (a BOM is skipped);
   // UTF-16 with a BOM is read too. On failure returns false, sets error to a
   // message naming the file (and the line of a bad byte sequence) and leaves the

@@ -35,6 +35,7 @@ class TerminalHostUi : public HostUi {
 
   void print(const std::wstring& text) override;
   Reply prompt(const Prompt& prompt) override;
+  void echoAnswer(const Prompt& prompt, const std::wstring& answer) override;
   int messageBox(const std::wstring& text, const std::wstring& caption, unsigned int flags) override;
   void progressStart(const std::wstring& label, int minPos, int maxPos) override;
   void progressSetPos(int pos) override;

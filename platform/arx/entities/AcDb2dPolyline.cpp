@@ -2,8 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
+#include <functional>
+#include <unordered_set>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
+#include "arx/db/VhostMemoryFiler.h"
+#include "arx/entities/AcDb3dPolyline.h"
+#include "arx/entities/AcDb3dPolylineVertex.h"
 #include "arx/entities/AcDbObjectIterator.h"
 #include "arx/entities/EntityPlaneUtil.h"
 #include "arx/entities/NurbsCurve.h"
@@ -635,6 +643,7 @@ AcRxObject* AcDb2dPolyline::clone() const {
   assertReadEnabled();
   AcDb2dPolyline* p = new AcDb2dPolyline();
   p->setPropertiesFrom(this);
+  p->vhostCopyExtrasFrom(this);
   p->mType = mType;
   p->mClosed = mClosed;
   p->mPlinegen = mPlinegen;
@@ -695,4 +704,203 @@ Acad::ErrorStatus AcDb2dPolyline::dwgInFields(AcDbDwgFiler* filer) {
   mClosed = closed;
   mPlinegen = plinegen;
   return mVertices.dwgIn(filer);
+}
+
+// ---- DXF filing --------------------------------------------------------------------------
+
+namespace {
+
+enum PolylineDxfFlags : Adesk::Int16 {
+  kPlClosed = 1,
+  kPlCurveFit = 2,
+  kPlSplineFit = 4,
+  kPl3d = 8,
+  kPlPolygonMesh = 16,
+  kPlPolyFaceMesh = 64,
+  kPlPlinegen = 128,
+  kPlKnownFlags = 1 | 2 | 4 | 8 | 16 | 64 | 128,  // other bits are kept as read
+};
+enum VertexDxfFlags : Adesk::Int16 { kVx3dPolyline = 32, kVxPolygonMesh = 64, kVxPolyFace = 128 };
+// Curve types (75) of spline-fit polylines.
+constexpr Adesk::Int16 kQuadraticCurve = 5;
+constexpr Adesk::Int16 kCubicCurve = 6;
+
+bool readNormal(const resbuf& rb, AcGeVector3d& normal) {
+  const AcGeVector3d v = vhost::dxfVector(rb);
+  if (!vhost::validNormal(v, normal)) return false;
+  if (std::fabs(v.length() - 1.0) <= 4e-16) normal = v;
+  return true;
+}
+
+bool isWorldZ(const AcGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }
+
+bool sameName(const ACHAR* a, const ACHAR* b) { return std::wcscmp(a, b) == 0; }
+
+// Appends vertices of the owner's database to its vertex list. The list takes
+// ids it did not make itself only through its filing, so the whole list is
+// filed in again (once for all the vertices given).
+Acad::ErrorStatus appendResidentVertices(vhost::PolylineVertexList& list, const AcDbObject* owner,
+                                         const AcRxClass* vertexClass, const AcDbObjectIdArray& newIds,
+                                         const std::function<void(AcDbObject*)>& each = nullptr) {
+  AcDbDatabase* db = owner->database();
+  if (db == nullptr) return Acad::eNotInDatabase;
+  list.adopt(owner);
+  std::unordered_set<const void*> seen;
+  for (const vhost::PolylineVertexList::Entry& e : list.entries()) {
+    if (e.pending) return Acad::eNotInDatabase;  // a vertex that could not join the database
+    seen.insert(e.id.stub());
+  }
+  for (const AcDbObjectId& id : newIds) {
+    if (id.isNull() || id.database() != db) return Acad::eWrongDatabase;
+    const AcRxClass* cls = id.objectClass();
+    if (cls == nullptr || !cls->isDerivedFrom(vertexClass)) return Acad::eWrongObjectType;
+    if (!seen.insert(id.stub()).second) return Acad::eAlreadyInDb;
+  }
+  vhost::MemoryDwgFiler filer;
+  const AcDbObjectIdArray old = list.ids();
+  filer.writeInt32(old.length() + newIds.length());
+  for (const AcDbObjectId& id : old) filer.writeHardOwnershipId(id);
+  for (const AcDbObjectId& id : newIds) filer.writeHardOwnershipId(id);
+  filer.rewind();
+  Acad::ErrorStatus es = list.dwgIn(&filer);
+  if (es != Acad::eOk) return es;
+  for (const AcDbObjectId& id : newIds) {
+    AcDbObject* obj = nullptr;
+    bool opened = false;
+    if (vhost::openOwned(id, each ? AcDb::kForWrite : AcDb::kForRead, obj, opened) != Acad::eOk) continue;
+    if (obj->ownerId() != owner->objectId()) obj->setOwnerId(owner->objectId());
+    if (each) each(obj);
+    if (opened) obj->close();
+  }
+  return Acad::eOk;
+}
+
+}  // namespace
+
+AcRxClass* AcDb2dPolyline::vhostDxfPolylineClass(int flags, const ACHAR* subclassMarker) {
+  if (subclassMarker && *subclassMarker) {
+    if (sameName(subclassMarker, L"AcDb2dPolyline")) return AcDb2dPolyline::desc();
+    if (sameName(subclassMarker, L"AcDb3dPolyline")) return AcDb3dPolyline::desc();
+    return nullptr;  // AcDbPolygonMesh, AcDbPolyFaceMesh and anything else
+  }
+  if (flags & (kPlPolygonMesh | kPlPolyFaceMesh)) return nullptr;
+  if (flags & kPl3d) return AcDb3dPolyline::desc();
+  return AcDb2dPolyline::desc();
+}
+
+AcRxClass* AcDb2dPolyline::vhostDxfVertexClass(int flags, const ACHAR* subclassMarker) {
+  if (subclassMarker && *subclassMarker) {
+    if (sameName(subclassMarker, L"AcDb2dVertex")) return AcDb2dVertex::desc();
+    if (sameName(subclassMarker, L"AcDb3dPolylineVertex")) return AcDb3dPolylineVertex::desc();
+    return nullptr;
+  }
+  if (flags & (kVxPolygonMesh | kVxPolyFace)) return nullptr;
+  if (flags & kVx3dPolyline) return AcDb3dPolylineVertex::desc();
+  return AcDb2dVertex::desc();
+}
+
+Acad::ErrorStatus AcDb2dPolyline::vhostAppendReadVertex(const AcDbObjectId& vertexId) {
+  AcDbObjectIdArray ids;
+  ids.append(vertexId);
+  return vhostAppendReadVertices(ids);
+}
+
+Acad::ErrorStatus AcDb2dPolyline::vhostAppendReadVertices(const AcDbObjectIdArray& vertexIds) {
+  assertWriteEnabled();
+  return appendResidentVertices(mVertices, this, AcDb2dVertex::desc(), vertexIds, [this](AcDbObject* obj) {
+    if (AcDb2dVertex* v = AcDb2dVertex::cast(obj)) v->vhostTakeDefaultWidths(mDefStartWidth, mDefEndWidth);
+  });
+}
+
+Acad::ErrorStatus AcDb2dPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDb2dPolyline");
+  filer->writeInt16(66, 1);  // vertices follow
+  filer->writePoint3d(10, AcGePoint3d(0.0, 0.0, mElevation));
+  if (mThickness != 0.0) filer->writeDouble(39, mThickness);
+  Adesk::Int16 flags = 0;
+  if (mClosed) flags |= kPlClosed;
+  if (mPlinegen) flags |= kPlPlinegen;
+  if (mType == AcDb::k2dFitCurvePoly) flags |= kPlCurveFit;
+  const bool spline = mType == AcDb::k2dQuadSplinePoly || mType == AcDb::k2dCubicSplinePoly;
+  if (spline) flags |= kPlSplineFit;
+  flags |= static_cast<Adesk::Int16>(vhost::dxfKeptBits(this, L"AcDb2dPolyline", 70));
+  filer->writeInt16(70, flags);
+  if (mDefStartWidth != 0.0) filer->writeDouble(40, mDefStartWidth);
+  if (mDefEndWidth != 0.0) filer->writeDouble(41, mDefEndWidth);
+  if (spline) filer->writeInt16(75, mType == AcDb::k2dQuadSplinePoly ? kQuadraticCurve : kCubicCurve);
+  if (!isWorldZ(mNormal)) filer->writeVector3d(210, mNormal);
+  vhost::dxfWriteKept(filer, this, L"AcDb2dPolyline");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDb2dPolyline::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDb2dPolyline")) return vhost::dxfBadSubclass(filer, L"AcDb2dPolyline");
+  int flags = 0, curveType = 0;
+  double elevation = 0.0, thickness = 0.0, startWidth = 0.0, endWidth = 0.0;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  vhost::DxfKeptGroups kept(L"AcDb2dPolyline");
+  const wchar_t* bad = nullptr;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 66:  // "vertices follow": they always do
+        break;
+      case 10:  // X and Y are always 0; Z is the elevation
+        elevation = rb.resval.rpoint[2];
+        if (!std::isfinite(elevation)) bad = L"POLYLINE: elevation (30) is not a number";
+        break;
+      case 39:
+        thickness = rb.resval.rreal;
+        if (!std::isfinite(thickness)) bad = L"POLYLINE: thickness (39) is not a number";
+        break;
+      case 70:
+        flags = rb.resval.rint;
+        break;
+      case 40:
+        startWidth = rb.resval.rreal;
+        if (!(startWidth >= 0.0) || !std::isfinite(startWidth))
+          bad = L"POLYLINE: default start width (40) must be a number >= 0";
+        break;
+      case 41:
+        endWidth = rb.resval.rreal;
+        if (!(endWidth >= 0.0) || !std::isfinite(endWidth))
+          bad = L"POLYLINE: default end width (41) must be a number >= 0";
+        break;
+      case 75:
+        curveType = rb.resval.rint;
+        break;
+      case 210:
+        if (!readNormal(rb, normal)) bad = L"POLYLINE: extrusion direction (210) is zero or not a number";
+        break;
+      default:
+        kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+    if (bad) return vhost::dxfError(filer, bad);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (flags & (kPl3d | kPlPolygonMesh | kPlPolyFaceMesh))
+    return vhost::dxfError(filer, L"POLYLINE: the flags (70) make a 3D polyline or a mesh, not a 2D polyline");
+  if (flags & kPlSplineFit)
+    mType = curveType == kQuadraticCurve ? AcDb::k2dQuadSplinePoly : AcDb::k2dCubicSplinePoly;
+  else if (flags & kPlCurveFit)
+    mType = AcDb::k2dFitCurvePoly;
+  else
+    mType = AcDb::k2dSimplePoly;
+  mClosed = (flags & kPlClosed) != 0;
+  mPlinegen = (flags & kPlPlinegen) != 0;
+  vhost::dxfKeepBits(this, L"AcDb2dPolyline", 70, flags & ~kPlKnownFlags);
+  mDefStartWidth = startWidth;
+  mDefEndWidth = endWidth;
+  mThickness = thickness;
+  mElevation = elevation;
+  mNormal = normal;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -107,11 +107,34 @@ class AcDb2dPolyline : public vhost::CurveEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   Acad::ErrorStatus buildGeometry(vhost::CurveGeometry& geometry) const override;
 
   // Platform use: the vertices that are drawn, in order.
   Acad::ErrorStatus vhostDrawnVertices(std::vector<vhost::Poly2dVertexData>& out) const;
+
+  // Platform use, DXF reading. POLYLINE and VERTEX name several classes: the
+  // class for a POLYLINE from its 70 flags, or from its subclass marker when
+  // one is given (AcDb2dPolyline, AcDb3dPolyline); null for the meshes
+  // (AcDbPolygonMesh, flag 16; AcDbPolyFaceMesh, flag 64) and unknown markers,
+  // which are not modelled and stay proxies.
+  static AcRxClass* vhostDxfPolylineClass(int flags, const ACHAR* subclassMarker = nullptr);
+  // The class for a VERTEX from its 70 flags, or from its second subclass
+  // marker (AcDb2dVertex, AcDb3dPolylineVertex); null for mesh vertices and
+  // face records (flags 64, 128; AcDbPolygonMeshVertex, AcDbPolyFaceMeshVertex,
+  // AcDbFaceRecord) and unknown markers.
+  static AcRxClass* vhostDxfVertexClass(int flags, const ACHAR* subclassMarker = nullptr);
+  // Appends vertices read from a drawing and already added to this polyline's
+  // database (under their own handles) to the end of the vertex list; they
+  // become owned by this polyline. The polyline is in a database and open for
+  // write; every id must be a 2D vertex of that database not yet in the list
+  // (eWrongDatabase, eWrongObjectType, eAlreadyInDb; nothing is appended then).
+  // A vertex that left out its widths takes the default widths.
+  // Appending all of a polyline's vertices in one call costs the time of one.
+  Acad::ErrorStatus vhostAppendReadVertices(const AcDbObjectIdArray& vertexIds);
+  Acad::ErrorStatus vhostAppendReadVertex(const AcDbObjectId& vertexId);
 
  protected:
   Acad::ErrorStatus subClose() override;

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/entities/EntityPlaneUtil.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDb2dVertex, AcDbVertex, L"VERTEX")
@@ -146,4 +148,157 @@ Acad::ErrorStatus AcDb2dVertex::dwgInFields(AcDbDwgFiler* filer) {
   filer->readUInt8(&mType);
   mTangentUsed = used;
   return filer->filerStatus();
+}
+
+// ---- DXF filing --------------------------------------------------------------------------
+
+namespace {
+
+enum Vertex2dDxfFlags : Adesk::Int16 {
+  kVxCurveFitExtra = 1,
+  kVxTangent = 2,
+  kVxSplineFit = 8,
+  kVxSplineFrame = 16,
+};
+
+constexpr double kDegPerRad = 180.0 / 3.14159265358979323846;
+
+// A vertex read without its widths takes the polyline's default widths when
+// the polyline takes it (AcDb2dPolyline::vhostAppendReadVertices): which ones
+// were left out is noted under this name (1 start, 2 end).
+const ACHAR* const kWidthsLeftOut = L"AcDb2dVertex widths left out";
+
+// The AcDbVertex subclass has no groups of its own; whatever a drawing puts
+// there is kept.
+Acad::ErrorStatus readVertexBase(AcDbDxfFiler* filer, AcDbObject* vertex) {
+  if (!filer->atSubclassData(L"AcDbVertex")) return vhost::dxfBadSubclass(filer, L"AcDbVertex");
+  vhost::DxfKeptGroups kept(L"AcDbVertex");
+  resbuf rb;
+  Acad::ErrorStatus es;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    kept.add(rb);
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  kept.storeInto(vertex);
+  return Acad::eOk;
+}
+
+}  // namespace
+
+void AcDb2dVertex::vhostTakeDefaultWidths(double startWidth, double endWidth) {
+  const int leftOut = vhost::dxfKeptBits(this, kWidthsLeftOut, 70);
+  if (leftOut == 0) return;
+  assertWriteEnabled();
+  if (leftOut & 1) mStartWidth = startWidth;
+  if (leftOut & 2) mEndWidth = endWidth;
+  vhost::dxfKeepBits(this, kWidthsLeftOut, 70, 0);
+}
+
+Acad::ErrorStatus AcDb2dVertex::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbVertex::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbVertex");
+  vhost::dxfWriteKept(filer, this, L"AcDbVertex");
+  filer->writeString(100, L"AcDb2dVertex");
+  filer->writePoint3d(10, mPosition);  // in the polyline's entity coordinate system
+  // Widths are always filed: a vertex without them would take the polyline's
+  // default widths in some readers.
+  filer->writeDouble(40, mStartWidth);
+  filer->writeDouble(41, mEndWidth);
+  if (mBulge != 0.0) filer->writeDouble(42, mBulge);
+  Adesk::Int16 flags = 0;
+  switch (mType) {
+    case AcDb::k2dCurveFitVertex:
+      flags |= kVxCurveFitExtra;
+      break;
+    case AcDb::k2dSplineFitVertex:
+      flags |= kVxSplineFit;
+      break;
+    case AcDb::k2dSplineCtlVertex:
+      flags |= kVxSplineFrame;
+      break;
+    default:
+      break;
+  }
+  if (mTangentUsed) flags |= kVxTangent;
+  flags |= static_cast<Adesk::Int16>(vhost::dxfKeptBits(this, L"AcDb2dVertex", 70));
+  filer->writeInt16(70, flags);
+  if (mTangentUsed || mTangent != 0.0) filer->writeDouble(50, mTangent * kDegPerRad);
+  if (mIdentifier != 0) filer->writeInt32(91, mIdentifier);
+  vhost::dxfWriteKept(filer, this, L"AcDb2dVertex");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDb2dVertex::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbVertex::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if ((es = readVertexBase(filer, this)) != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDb2dVertex")) return vhost::dxfBadSubclass(filer, L"AcDb2dVertex");
+  AcGePoint3d position;
+  double startWidth = 0.0, endWidth = 0.0, bulge = 0.0, tangentDeg = 0.0;
+  int flags = 0, widthsLeftOut = 1 | 2;
+  Adesk::Int32 identifier = 0;
+  vhost::DxfKeptGroups kept(L"AcDb2dVertex");
+  const wchar_t* bad = nullptr;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 10:
+        position = vhost::dxfPoint(rb);
+        if (!vhost::isFinite(position)) bad = L"VERTEX: location (10) is not a number";
+        break;
+      case 40:
+        startWidth = rb.resval.rreal;
+        widthsLeftOut &= ~1;
+        if (!(startWidth >= 0.0) || !std::isfinite(startWidth)) bad = L"VERTEX: start width (40) must be a number >= 0";
+        break;
+      case 41:
+        endWidth = rb.resval.rreal;
+        widthsLeftOut &= ~2;
+        if (!(endWidth >= 0.0) || !std::isfinite(endWidth)) bad = L"VERTEX: end width (41) must be a number >= 0";
+        break;
+      case 42:
+        bulge = rb.resval.rreal;
+        if (!std::isfinite(bulge)) bad = L"VERTEX: bulge (42) is not a number";
+        break;
+      case 50:
+        tangentDeg = rb.resval.rreal;
+        if (!std::isfinite(tangentDeg)) bad = L"VERTEX: tangent direction (50) is not a number";
+        break;
+      case 70:
+        flags = rb.resval.rint;
+        break;
+      case 91:
+        identifier = rb.resval.rlong;
+        break;
+      default:
+        kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+    if (bad) return vhost::dxfError(filer, bad);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (flags & kVxSplineFrame)
+    mType = AcDb::k2dSplineCtlVertex;
+  else if (flags & kVxSplineFit)
+    mType = AcDb::k2dSplineFitVertex;
+  else if (flags & kVxCurveFitExtra)
+    mType = AcDb::k2dCurveFitVertex;
+  else
+    mType = AcDb::k2dVertex;
+  mTangentUsed = (flags & kVxTangent) != 0;
+  vhost::dxfKeepBits(this, kWidthsLeftOut, 70, widthsLeftOut);
+  vhost::dxfKeepBits(this, L"AcDb2dVertex", 70,
+                     flags & ~(kVxCurveFitExtra | kVxTangent | kVxSplineFit | kVxSplineFrame));
+  mTangent = tangentDeg / kDegPerRad;
+  mPosition = position;
+  mStartWidth = startWidth;
+  mEndWidth = endWidth;
+  mBulge = bulge;
+  mIdentifier = identifier;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -33,9 +33,14 @@ class AcDb2dVertex : public AcDbVertex {
 
   // Platform use: fitting sets the kind of the vertices it makes.
   Acad::ErrorStatus vhostSetVertexType(AcDb::Vertex2dType type);
+  // Platform use, DXF reading: a VERTEX that left out its widths (40, 41)
+  // takes the polyline's default widths for them when the polyline takes it.
+  void vhostTakeDefaultWidths(double startWidth, double endWidth);
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  private:
   AcGePoint3d mPosition;

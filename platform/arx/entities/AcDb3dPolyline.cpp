@@ -2,8 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/AcDbDatabase.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
+#include "arx/db/VhostMemoryFiler.h"
 #include "arx/entities/AcDbLine.h"
 #include "arx/entities/AcDbObjectIterator.h"
 #include "arx/entities/NurbsCurve.h"
@@ -355,6 +360,7 @@ AcRxObject* AcDb3dPolyline::clone() const {
   assertReadEnabled();
   AcDb3dPolyline* p = new AcDb3dPolyline();
   p->setPropertiesFrom(this);
+  p->vhostCopyExtrasFrom(this);
   p->mType = mType;
   p->mClosed = mClosed;
   mVertices.adopt(this);
@@ -394,4 +400,117 @@ Acad::ErrorStatus AcDb3dPolyline::dwgInFields(AcDbDwgFiler* filer) {
   filer->readBoolean(&closed);
   mClosed = closed;
   return mVertices.dwgIn(filer);
+}
+
+// ---- DXF filing --------------------------------------------------------------------------
+
+namespace {
+
+enum Polyline3dDxfFlags : Adesk::Int16 { kPlClosed = 1, kPlSplineFit = 4, kPl3d = 8, kPlMesh = 16 | 64 };
+constexpr Adesk::Int16 kQuadraticCurve = 5;
+constexpr Adesk::Int16 kCubicCurve = 6;
+
+// Appends vertices of the owner's database to its vertex list. The list takes
+// ids it did not make itself only through its filing, so the whole list is
+// filed in again (once for all the vertices given).
+Acad::ErrorStatus appendResidentVertices(vhost::PolylineVertexList& list, const AcDbObject* owner,
+                                         const AcRxClass* vertexClass, const AcDbObjectIdArray& newIds) {
+  AcDbDatabase* db = owner->database();
+  if (db == nullptr) return Acad::eNotInDatabase;
+  list.adopt(owner);
+  std::unordered_set<const void*> seen;
+  for (const vhost::PolylineVertexList::Entry& e : list.entries()) {
+    if (e.pending) return Acad::eNotInDatabase;  // a vertex that could not join the database
+    seen.insert(e.id.stub());
+  }
+  for (const AcDbObjectId& id : newIds) {
+    if (id.isNull() || id.database() != db) return Acad::eWrongDatabase;
+    const AcRxClass* cls = id.objectClass();
+    if (cls == nullptr || !cls->isDerivedFrom(vertexClass)) return Acad::eWrongObjectType;
+    if (!seen.insert(id.stub()).second) return Acad::eAlreadyInDb;
+  }
+  vhost::MemoryDwgFiler filer;
+  const AcDbObjectIdArray old = list.ids();
+  filer.writeInt32(old.length() + newIds.length());
+  for (const AcDbObjectId& id : old) filer.writeHardOwnershipId(id);
+  for (const AcDbObjectId& id : newIds) filer.writeHardOwnershipId(id);
+  filer.rewind();
+  Acad::ErrorStatus es = list.dwgIn(&filer);
+  if (es != Acad::eOk) return es;
+  for (const AcDbObjectId& id : newIds) {
+    AcDbObject* obj = nullptr;
+    bool opened = false;
+    if (vhost::openOwned(id, AcDb::kForRead, obj, opened) != Acad::eOk) continue;
+    if (obj->ownerId() != owner->objectId()) obj->setOwnerId(owner->objectId());
+    if (opened) obj->close();
+  }
+  return Acad::eOk;
+}
+
+}  // namespace
+
+Acad::ErrorStatus AcDb3dPolyline::vhostAppendReadVertex(const AcDbObjectId& vertexId) {
+  AcDbObjectIdArray ids;
+  ids.append(vertexId);
+  return vhostAppendReadVertices(ids);
+}
+
+Acad::ErrorStatus AcDb3dPolyline::vhostAppendReadVertices(const AcDbObjectIdArray& vertexIds) {
+  assertWriteEnabled();
+  return appendResidentVertices(mVertices, this, AcDb3dPolylineVertex::desc(), vertexIds);
+}
+
+Acad::ErrorStatus AcDb3dPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDb3dPolyline");
+  filer->writeInt16(66, 1);  // vertices follow
+  filer->writePoint3d(10, AcGePoint3d::kOrigin);
+  Adesk::Int16 flags = kPl3d;
+  if (mClosed) flags |= kPlClosed;
+  const bool spline = mType != AcDb::k3dSimplePoly;
+  if (spline) flags |= kPlSplineFit;
+  flags |= static_cast<Adesk::Int16>(vhost::dxfKeptBits(this, L"AcDb3dPolyline", 70));
+  filer->writeInt16(70, flags);
+  if (spline) filer->writeInt16(75, mType == AcDb::k3dQuadSplinePoly ? kQuadraticCurve : kCubicCurve);
+  vhost::dxfWriteKept(filer, this, L"AcDb3dPolyline");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDb3dPolyline::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDb3dPolyline")) return vhost::dxfBadSubclass(filer, L"AcDb3dPolyline");
+  int flags = kPl3d, curveType = 0;
+  vhost::DxfKeptGroups kept(L"AcDb3dPolyline");
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 66:  // "vertices follow": they always do
+        break;
+      case 10:  // a dummy point (the origin), written again as such
+        break;
+      case 70:
+        flags = rb.resval.rint;
+        break;
+      case 75:
+        curveType = rb.resval.rint;
+        break;
+      default:
+        kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (flags & kPlMesh) return vhost::dxfError(filer, L"POLYLINE: the flags (70) make a mesh, not a 3D polyline");
+  if (flags & kPlSplineFit)
+    mType = curveType == kQuadraticCurve ? AcDb::k3dQuadSplinePoly : AcDb::k3dCubicSplinePoly;
+  else
+    mType = AcDb::k3dSimplePoly;
+  mClosed = (flags & kPlClosed) != 0;
+  vhost::dxfKeepBits(this, L"AcDb3dPolyline", 70, flags & ~(kPlClosed | kPlSplineFit | kPl3d | kPlMesh));
+  kept.storeInto(this);
+  return Acad::eOk;
 }

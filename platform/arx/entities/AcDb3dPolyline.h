@@ -52,8 +52,17 @@ class AcDb3dPolyline : public vhost::CurveEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   Acad::ErrorStatus buildGeometry(vhost::CurveGeometry& geometry) const override;
+
+  // Platform use, DXF reading: appends vertices read from a drawing and
+  // already added to this polyline's database to the end of the vertex list,
+  // as AcDb2dPolyline::vhostAppendReadVertices does (3D polyline vertices).
+  // Which class a POLYLINE or VERTEX makes: AcDb2dPolyline::vhostDxfPolylineClass.
+  Acad::ErrorStatus vhostAppendReadVertices(const AcDbObjectIdArray& vertexIds);
+  Acad::ErrorStatus vhostAppendReadVertex(const AcDbObjectId& vertexId);
 
  protected:
   Acad::ErrorStatus subClose() override;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/VhostAnnotationDxf.h"
 #include "arx/entities/VhostAnnotationUtil.h"
 #include "arx/ge/AcGeMatrix3d.h"
 #include "arx/ge/GeMath.h"
@@ -99,4 +100,53 @@ Acad::ErrorStatus AcDbAlignedDimension::dwgInFields(AcDbDwgFiler* filer) {
   filer->readPoint3d(&mDimLine);
   filer->readDouble(&mOblique);
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+AcGePoint3d AcDbAlignedDimension::vhostDxfDefinitionPoint() const { return mDimLine; }
+
+Acad::ErrorStatus AcDbAlignedDimension::dxfOutFields(AcDbDxfFiler* filer) const {
+  using namespace vhost::annotdxf;
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbDimension::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbAlignedDimension");
+  filer->writePoint3d(13, mX1);
+  filer->writePoint3d(14, mX2);
+  if (mOblique != 0.0) filer->writeDouble(52, toDegrees(mOblique));
+  vhost::dxfWriteKept(filer, this, L"AcDbAlignedDimension");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbAlignedDimension::dxfInFields(AcDbDxfFiler* filer) {
+  using namespace vhost::annotdxf;
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbDimension::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbAlignedDimension")) return vhost::dxfBadSubclass(filer, L"AcDbAlignedDimension");
+  vhost::DxfKeptGroups kept(L"AcDbAlignedDimension");
+  AcGePoint3d x1, x2;
+  double oblique = 0.0;
+  bool have13 = false, have14 = false;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 13: x1 = vhost::dxfPoint(rb); have13 = true; break;
+      case 14: x2 = vhost::dxfPoint(rb); have14 = true; break;
+      case 52: oblique = toRadians(rb.resval.rreal); break;
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (!have13 || !have14) return vhost::dxfError(filer, L"linear dimension needs its points 13 and 14");
+  if (!good(x1) || !good(x2)) return vhost::dxfError(filer, L"dimension point is not finite");
+  if (!good(oblique)) return vhost::dxfError(filer, L"dimension angle is not finite");
+  mX1 = x1;
+  mX2 = x2;
+  mDimLine = vhostDxfReadDefinitionPoint();
+  mOblique = oblique;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/entities/AcDbEllipse.h"
 #include "arx/entities/EntityPlaneUtil.h"
 #include "arx/ge/AcGePlane.h"
@@ -265,4 +267,111 @@ Acad::ErrorStatus AcDbArc::dwgInFields(AcDbDwgFiler* filer) {
   filer->readDouble(&mThickness);
   filer->readVector3d(&mNormal);
   return filer->filerStatus();
+}
+
+// ---- DXF filing --------------------------------------------------------------------------
+
+namespace {
+
+// An extrusion direction read from a drawing, unit length; a unit vector is
+// kept exactly as read.
+bool readNormal(const resbuf& rb, AcGeVector3d& normal) {
+  const AcGeVector3d v = vhost::dxfVector(rb);
+  if (!vhost::validNormal(v, normal)) return false;
+  if (std::fabs(v.length() - 1.0) <= 4e-16) normal = v;
+  return true;
+}
+
+bool isWorldZ(const AcGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }
+
+// Centres are filed in the entity coordinate system of the normal.
+AcGePoint3d toOcs(const AcGePoint3d& p, const AcGeVector3d& normal) {
+  return isWorldZ(normal) ? p : AcGeMatrix3d::worldToPlane(normal) * p;
+}
+AcGePoint3d fromOcs(const AcGePoint3d& p, const AcGeVector3d& normal) {
+  return isWorldZ(normal) ? p : AcGeMatrix3d::planeToWorld(normal) * p;
+}
+
+constexpr double kDegPerRad = 180.0 / VeskGe::kPi;
+
+}  // namespace
+
+Acad::ErrorStatus AcDbArc::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbCircle");
+  if (mThickness != 0.0) filer->writeDouble(39, mThickness);
+  filer->writePoint3d(10, toOcs(mCenter, mNormal));
+  filer->writeDouble(40, mRadius);
+  if (!isWorldZ(mNormal)) filer->writeVector3d(210, mNormal);
+  vhost::dxfWriteKept(filer, this, L"AcDbCircle");
+  filer->writeString(100, L"AcDbArc");
+  filer->writeDouble(50, mStartAngle * kDegPerRad);
+  filer->writeDouble(51, mEndAngle * kDegPerRad);
+  vhost::dxfWriteKept(filer, this, L"AcDbArc");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbArc::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbCircle")) return vhost::dxfBadSubclass(filer, L"AcDbCircle");
+  AcGePoint3d center;
+  double radius = mRadius, thickness = 0.0, startDeg = 0.0, endDeg = 0.0;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  vhost::DxfKeptGroups keptCircle(L"AcDbCircle");
+  vhost::DxfKeptGroups keptArc(L"AcDbArc");
+  const wchar_t* bad = nullptr;
+  // The angles are taken in either subclass: drawings converted from old
+  // releases do not always put them after the AcDbArc marker.
+  auto take = [&](const resbuf& rb, vhost::DxfKeptGroups& kept) {
+    switch (rb.restype) {
+      case 10:
+        center = vhost::dxfPoint(rb);
+        if (!vhost::isFinite(center)) bad = L"ARC: centre (10) is not a number";
+        break;
+      case 40:
+        radius = rb.resval.rreal;
+        if (!(radius > 0.0) || !std::isfinite(radius)) bad = L"ARC: radius (40) must be a positive number";
+        break;
+      case 39:
+        thickness = rb.resval.rreal;
+        if (!std::isfinite(thickness)) bad = L"ARC: thickness (39) is not a number";
+        break;
+      case 210:
+        if (!readNormal(rb, normal)) bad = L"ARC: extrusion direction (210) is zero or not a number";
+        break;
+      case 50:
+        startDeg = rb.resval.rreal;
+        if (!std::isfinite(startDeg)) bad = L"ARC: start angle (50) is not a number";
+        break;
+      case 51:
+        endDeg = rb.resval.rreal;
+        if (!std::isfinite(endDeg)) bad = L"ARC: end angle (51) is not a number";
+        break;
+      default:
+        kept.add(rb);
+    }
+  };
+  resbuf rb;
+  for (vhost::DxfKeptGroups* kept : {&keptCircle, &keptArc}) {
+    if (kept == &keptArc && !filer->atSubclassData(L"AcDbArc")) return vhost::dxfBadSubclass(filer, L"AcDbArc");
+    while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+      take(rb, *kept);
+      vhost::dxfReleaseValue(rb);
+      if (bad) return vhost::dxfError(filer, bad);
+    }
+    if (es != Acad::eEndOfObject) return es;
+  }
+  mCenter = fromOcs(center, normal);
+  mRadius = radius;
+  mThickness = thickness;
+  mNormal = normal;
+  mStartAngle = VeskGe::normalizeAngle(startDeg / kDegPerRad);
+  mEndAngle = VeskGe::normalizeAngle(endDeg / kDegPerRad);
+  keptCircle.storeInto(this);
+  keptArc.storeInto(this);
+  return Acad::eOk;
 }

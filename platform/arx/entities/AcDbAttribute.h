@@ -41,6 +41,10 @@ class AcDbAttribute : public AcDbText {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // The AcDbText groups, then "100 AcDbAttribute": 280 version, 2 tag, 70 flags,
+  // 73 field length, 74 vertical mode, 280 lock position.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  protected:
   bool propagatesModifyToOwner() const override { return true; }

@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/entities/VhostAnnotationUtil.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDbAttributeDefinition, AcDbText, L"ATTDEF")
@@ -126,4 +127,63 @@ Acad::ErrorStatus AcDbAttributeDefinition::dwgInFields(AcDbDwgFiler* filer) {
   filer->readUInt16(&mFieldLength);
   filer->readBoolean(&mLockPosition);
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+Acad::ErrorStatus AcDbAttributeDefinition::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbText::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbAttributeDefinition");
+  filer->writeInt8(280, 0);  // version of the attribute data
+  filer->writeString(3, mPrompt);
+  filer->writeString(2, mTag);
+  filer->writeInt16(70, static_cast<Adesk::Int16>(mFlags));
+  filer->writeInt16(73, static_cast<Adesk::Int16>(mFieldLength));
+  const AcDb::TextVertMode vert = verticalMode();
+  if (vert != AcDb::kTextBase) filer->writeInt16(74, static_cast<Adesk::Int16>(vert));
+  if (mLockPosition) filer->writeInt8(280, 1);
+  return vhost::dxfWriteKept(filer, this, L"AcDbAttributeDefinition");
+}
+
+Acad::ErrorStatus AcDbAttributeDefinition::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbText::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbAttributeDefinition")) return vhost::dxfBadSubclass(filer, L"AcDbAttributeDefinition");
+  vhost::DxfKeptGroups kept(L"AcDbAttributeDefinition");
+  std::wstring tag, prompt;
+  bool haveTag = false;
+  long flags = 0, fieldLength = 0, vert = AcDb::kTextBase, lock = 0;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 2: tag = rb.resval.rstring ? rb.resval.rstring : L""; haveTag = true; break;
+      case 3: prompt = rb.resval.rstring ? rb.resval.rstring : L""; break;
+      case 70: flags = rb.resval.rint; break;
+      case 73: fieldLength = static_cast<Adesk::UInt16>(rb.resval.rint); break;
+      case 74: vert = rb.resval.rint; break;
+      case 280:
+        if (haveTag) lock = rb.resval.rint;  // before the tag it is the version
+        break;
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  std::wstring normalized;
+  if (!vhost::annot::normalizeTag(tag.c_str(), normalized))
+    return vhost::dxfError(filer, L"attribute tag (2) missing or holds spaces");
+  if (flags < 0 || flags > 15) return vhost::dxfError(filer, L"attribute flags (70) out of range");
+  if (vert < AcDb::kTextBase || vert > AcDb::kTextTop)
+    return vhost::dxfError(filer, L"attribute vertical mode (74) out of range");
+  mTag = normalized;
+  mPrompt = prompt;
+  mFlags = static_cast<Adesk::UInt8>(flags);
+  mFieldLength = static_cast<Adesk::UInt16>(fieldLength);
+  mLockPosition = lock != 0;
+  vhostDxfSetVerticalMode(static_cast<Adesk::Int16>(vert));
+  kept.storeInto(this);
+  return Acad::eOk;
 }

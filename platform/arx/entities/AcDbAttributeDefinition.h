@@ -39,6 +39,10 @@ class AcDbAttributeDefinition : public AcDbText {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // The AcDbText groups, then "100 AcDbAttributeDefinition": 280 version, 3 prompt, 2 tag, 70 flags,
+  // 73 field length, 74 vertical mode, 280 lock position.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  private:
   std::wstring mTag;

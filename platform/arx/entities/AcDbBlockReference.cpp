@@ -5,6 +5,8 @@
 #include "arx/db/AcDbBlockTable.h"
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/VhostAnnotationDxf.h"
+#include "arx/entities/AcDbTable.h"
 #include "arx/entities/AcDbAttribute.h"
 #include "arx/entities/AcDbAttributeDefinition.h"
 #include "arx/entities/AcDbObjectIterator.h"
@@ -490,4 +492,92 @@ Acad::ErrorStatus AcDbBlockReference::dwgInFields(AcDbDwgFiler* filer) {
     if (!id.isNull()) mAttributes.append(id);
   }
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+AcDbObjectIdArray AcDbBlockReference::vhostDxfAttributeIds() const {
+  assertReadEnabled();
+  AcDbObjectIdArray ids;
+  for (const AcDbObjectId& id : mAttributes)
+    if (!id.isNull() && !id.isErased()) ids.append(id);
+  return ids;
+}
+
+Acad::ErrorStatus AcDbBlockReference::vhostDxfAppendAttribute(AcDbObjectId attributeId) {
+  if (attributeId.isNull()) return Acad::eNullObjectId;
+  assertWriteEnabled();
+  for (const AcDbObjectId& id : mAttributes)
+    if (id == attributeId) return Acad::eDuplicateKey;
+  mAttributes.append(attributeId);
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::dxfOutFields(AcDbDxfFiler* filer) const {
+  using namespace vhost::annotdxf;
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbBlockReference");
+  if (!isKindOf(AcDbTable::desc()) && !vhostDxfAttributeIds().isEmpty()) filer->writeInt16(66, 1);
+  filer->writeString(2, recordName(mBlock));
+  filer->writePoint3d(10, wcsToOcs(mPosition, mNormal));
+  if (mScale.sx != 1.0) filer->writeDouble(41, mScale.sx);
+  if (mScale.sy != 1.0) filer->writeDouble(42, mScale.sy);
+  if (mScale.sz != 1.0) filer->writeDouble(43, mScale.sz);
+  if (mRotation != 0.0) filer->writeDouble(50, toDegrees(mRotation));
+  if (!isZNormal(mNormal)) filer->writeVector3d(210, mNormal);
+  return vhost::dxfWriteKept(filer, this, L"AcDbBlockReference");
+}
+
+Acad::ErrorStatus AcDbBlockReference::dxfInFields(AcDbDxfFiler* filer) {
+  using namespace vhost::annotdxf;
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbBlockReference")) return vhost::dxfBadSubclass(filer, L"AcDbBlockReference");
+  vhost::DxfKeptGroups kept(L"AcDbBlockReference");
+  AcGePoint3d position;
+  AcGeScale3d scale;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  double rotation = 0.0;
+  bool follow = false, haveName = false;
+  std::wstring name;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 66: follow = rb.resval.rint != 0; break;
+      case 2: name = rb.resval.rstring ? rb.resval.rstring : L""; haveName = true; break;
+      case 10: position = vhost::dxfPoint(rb); break;
+      case 41: scale.sx = rb.resval.rreal; break;
+      case 42: scale.sy = rb.resval.rreal; break;
+      case 43: scale.sz = rb.resval.rreal; break;
+      case 50: rotation = toRadians(rb.resval.rreal); break;
+      case 210: normal = vhost::dxfVector(rb); break;
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (!haveName || name.empty()) return vhost::dxfError(filer, L"block reference without a block name (2)");
+  if (!good(position)) return vhost::dxfError(filer, L"block reference position is not finite");
+  if (!good(scale.sx) || !good(scale.sy) || !good(scale.sz) || scale.sx == 0.0 || scale.sy == 0.0 ||
+      scale.sz == 0.0)
+    return vhost::dxfError(filer, L"block reference scale factors must be finite and non-zero");
+  if (!good(rotation)) return vhost::dxfError(filer, L"block reference rotation is not finite");
+  AcGeVector3d unit;
+  if (!unitNormal(normal, unit)) return vhost::dxfError(filer, L"block reference normal (210) is not a direction");
+  AcDbDatabase* db = databaseFor(filer, this);
+  if (db == nullptr) return vhost::dxfError(filer, L"block reference read without a drawing to find its block in");
+  const AcDbObjectId block = findRecord(db->blockTableId(), name);
+  if (block.isNull())
+    return vhost::dxfError(filer, L"block reference names the block \"" + name + L"\", which the drawing does not have");
+  mBlock = block;
+  mNormal = unit;
+  mPosition = ocsToWcs(position, mNormal);
+  mScale = scale;
+  mRotation = VeskGe::normalizeAngle(rotation);
+  mDxfAttributesFollow = follow;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -80,6 +80,21 @@ class AcDbBlockReference : public AcDbEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // INSERT: 66 when attributes follow, 2 block name (the block must be in
+  // the drawing), 10 position in the entity coordinate system, 41/42/43
+  // scale factors, 50 rotation in degrees, 210 normal; the array groups
+  // (70/71/44/45) are kept as read. The attributes themselves are written
+  // and read by the file framework as ATTRIB entities after the INSERT,
+  // closed by a SEQEND:
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  // The attributes to write after the reference (not erased), in order.
+  AcDbObjectIdArray vhostDxfAttributeIds() const;
+  // Whether the reference as read announced attributes (66 1).
+  bool vhostDxfAttributesFollow() const { return mDxfAttributesFollow; }
+  // Lists an attribute read after the reference: the framework has added it
+  // to the database and made the reference its owner.
+  Acad::ErrorStatus vhostDxfAppendAttribute(AcDbObjectId attributeId);
 
  protected:
   // Keeps the block record's list of references current.
@@ -102,4 +117,5 @@ class AcDbBlockReference : public AcDbEntity {
   double mRotation = 0.0;
   AcGeVector3d mNormal = AcGeVector3d::kZAxis;
   AcDbObjectIdArray mAttributes;
+  bool mDxfAttributesFollow = false;  // as read from a file; not filed
 };

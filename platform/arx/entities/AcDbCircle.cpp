@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/entities/AcDbArc.h"
 #include "arx/entities/AcDbEllipse.h"
 #include "arx/entities/EntityPlaneUtil.h"
@@ -184,4 +185,87 @@ Acad::ErrorStatus AcDbCircle::dwgInFields(AcDbDwgFiler* filer) {
   filer->readDouble(&mThickness);
   filer->readVector3d(&mNormal);
   return filer->filerStatus();
+}
+
+// ---- DXF filing --------------------------------------------------------------------------
+
+namespace {
+
+// An extrusion direction read from a drawing, unit length; a unit vector is
+// kept exactly as read.
+bool readNormal(const resbuf& rb, AcGeVector3d& normal) {
+  const AcGeVector3d v = vhost::dxfVector(rb);
+  if (!vhost::validNormal(v, normal)) return false;
+  if (std::fabs(v.length() - 1.0) <= 4e-16) normal = v;
+  return true;
+}
+
+bool isWorldZ(const AcGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }
+
+// Centres are filed in the entity coordinate system of the normal.
+AcGePoint3d toOcs(const AcGePoint3d& p, const AcGeVector3d& normal) {
+  return isWorldZ(normal) ? p : AcGeMatrix3d::worldToPlane(normal) * p;
+}
+AcGePoint3d fromOcs(const AcGePoint3d& p, const AcGeVector3d& normal) {
+  return isWorldZ(normal) ? p : AcGeMatrix3d::planeToWorld(normal) * p;
+}
+
+constexpr double kDegPerRad = 180.0 / VeskGe::kPi;
+
+}  // namespace
+
+Acad::ErrorStatus AcDbCircle::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbCircle");
+  if (mThickness != 0.0) filer->writeDouble(39, mThickness);
+  filer->writePoint3d(10, toOcs(mCenter, mNormal));
+  filer->writeDouble(40, mRadius);
+  if (!isWorldZ(mNormal)) filer->writeVector3d(210, mNormal);
+  vhost::dxfWriteKept(filer, this, L"AcDbCircle");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbCircle::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbCircle")) return vhost::dxfBadSubclass(filer, L"AcDbCircle");
+  AcGePoint3d center;
+  double radius = mRadius, thickness = 0.0;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  vhost::DxfKeptGroups kept(L"AcDbCircle");
+  const wchar_t* bad = nullptr;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 10:
+        center = vhost::dxfPoint(rb);
+        if (!vhost::isFinite(center)) bad = L"CIRCLE: centre (10) is not a number";
+        break;
+      case 40:
+        radius = rb.resval.rreal;
+        if (!(radius > 0.0) || !std::isfinite(radius)) bad = L"CIRCLE: radius (40) must be a positive number";
+        break;
+      case 39:
+        thickness = rb.resval.rreal;
+        if (!std::isfinite(thickness)) bad = L"CIRCLE: thickness (39) is not a number";
+        break;
+      case 210:
+        if (!readNormal(rb, normal)) bad = L"CIRCLE: extrusion direction (210) is zero or not a number";
+        break;
+      default:
+        kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+    if (bad) return vhost::dxfError(filer, bad);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  mCenter = fromOcs(center, normal);
+  mRadius = radius;
+  mThickness = thickness;
+  mNormal = normal;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

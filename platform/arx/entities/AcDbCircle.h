@@ -43,6 +43,8 @@ class AcDbCircle : public vhost::CurveEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   Acad::ErrorStatus buildGeometry(vhost::CurveGeometry& geometry) const override;
 

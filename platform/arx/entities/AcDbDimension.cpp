@@ -8,6 +8,9 @@
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDimStyleTable.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/VhostAnnotationDxf.h"
+#include "arx/entities/AcDbRotatedDimension.h"
+#include "arx/entities/AcDbAlignedDimension.h"
 #include "arx/entities/AcDbLine.h"
 #include "arx/entities/AcDbMText.h"
 #include "arx/entities/AcDbSolid.h"
@@ -444,4 +447,138 @@ Acad::ErrorStatus AcDbDimension::dwgInFields(AcDbDwgFiler* filer) {
   mStyle = style;
   mBlock = block;
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+namespace {
+bool keptHas(const AcDbObject* obj, const wchar_t* subclass, int code) {
+  for (const resbuf* rb = vhost::dxfKeptGroups(obj, subclass); rb; rb = rb->rbnext)
+    if (rb->restype == code) return true;
+  return false;
+}
+}  // namespace
+
+AcRxClass* AcDbDimension::vhostDxfClassForType(int dimType) {
+  switch (dimType & 0x0F) {
+    case 0: return AcDbRotatedDimension::desc();
+    case 1: return AcDbAlignedDimension::desc();
+    default: return nullptr;
+  }
+}
+
+AcRxClass* AcDbDimension::vhostDxfClassFor(const resbuf* groups) {
+  bool aligned = false;
+  int type = -1;
+  for (const resbuf* rb = groups; rb; rb = rb->rbnext) {
+    if (rb->restype == 100 && rb->resval.rstring) {
+      const std::wstring marker = rb->resval.rstring;
+      if (marker == L"AcDbRotatedDimension") return AcDbRotatedDimension::desc();
+      if (marker == L"AcDbAlignedDimension")
+        aligned = true;
+      else if (marker.size() > 13 && marker.compare(marker.size() - 9, 9, L"Dimension") == 0 &&
+               marker != L"AcDbDimension")
+        return nullptr;  // angular, radial, diametric, ordinate, arc ...
+    } else if (rb->restype == 70 && type < 0) {
+      type = rb->resval.rint;
+    }
+  }
+  if (aligned) return AcDbAlignedDimension::desc();
+  return type >= 0 ? vhostDxfClassForType(type) : nullptr;
+}
+
+Acad::ErrorStatus AcDbDimension::dxfOutFields(AcDbDxfFiler* filer) const {
+  using namespace vhost::annotdxf;
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbDimension");
+  filer->writeInt8(280, 0);
+  if (!mBlock.isNull()) filer->writeString(2, recordName(mBlock));
+  filer->writePoint3d(10, vhostDxfDefinitionPoint());
+  filer->writePoint3d(11, wcsToOcs(textPosition(), mNormal));
+  filer->writePoint3d(12, wcsToOcs(mBlockPosition, mNormal));
+  Adesk::Int16 type = AcDbAlignedDimension::cast(this) ? 1 : 0;
+  if (!mBlock.isNull()) type |= 32;
+  if (!mDefaultTextPosition) type |= 128;
+  filer->writeInt16(70, type);
+  if (!keptHas(this, L"AcDbDimension", 71)) filer->writeInt16(71, 5);
+  if (!keptHas(this, L"AcDbDimension", 72)) filer->writeInt16(72, 1);
+  if (!keptHas(this, L"AcDbDimension", 41)) filer->writeDouble(41, 1.0);
+  double value = 0.0;
+  if (measurement(value) == Acad::eOk && std::isfinite(value)) filer->writeDouble(42, value);
+  if (!mText.empty()) filer->writeString(1, mText);
+  if (mTextRotation != 0.0) filer->writeDouble(53, toDegrees(mTextRotation));
+  if (!isZNormal(mNormal)) filer->writeVector3d(210, mNormal);
+  if (!mStyle.isNull()) {
+    const std::wstring name = recordName(mStyle);
+    if (!name.empty()) filer->writeString(3, name);
+  }
+  return vhost::dxfWriteKept(filer, this, L"AcDbDimension");
+}
+
+Acad::ErrorStatus AcDbDimension::dxfInFields(AcDbDxfFiler* filer) {
+  using namespace vhost::annotdxf;
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbDimension")) return vhost::dxfBadSubclass(filer, L"AcDbDimension");
+  vhost::DxfKeptGroups kept(L"AcDbDimension");
+  AcDbDatabase* db = databaseFor(filer, this);
+  AcGePoint3d defPoint, textPos, blockPos;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  double textRotation = 0.0;
+  long type = 0;
+  bool haveText = false, haveVersion = false;
+  std::wstring text, blockName;
+  AcDbObjectId style;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    const ACHAR* str = rb.resval.rstring;
+    switch (rb.restype) {
+      case 280:
+        if (haveVersion) kept.add(rb);
+        haveVersion = true;
+        break;
+      case 2: blockName = str ? str : L""; break;
+      case 10: defPoint = vhost::dxfPoint(rb); break;
+      case 11: textPos = vhost::dxfPoint(rb); haveText = true; break;
+      case 12: blockPos = vhost::dxfPoint(rb); break;
+      case 70: type = rb.resval.rint; break;
+      case 42: break;  // the measurement as the writer computed it
+      case 1: text = str ? str : L""; break;
+      case 53: textRotation = toRadians(rb.resval.rreal); break;
+      case 210: normal = vhost::dxfVector(rb); break;
+      case 3: {
+        style = db ? findRecord(db->dimStyleTableId(), str ? str : L"") : AcDbObjectId();
+        if (style.isNull()) kept.add(rb);
+        break;
+      }
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (!good(defPoint) || !good(textPos) || !good(blockPos))
+    return vhost::dxfError(filer, L"dimension point is not finite");
+  if (!good(textRotation)) return vhost::dxfError(filer, L"dimension text rotation is not finite");
+  if (type < 0 || type > 255) return vhost::dxfError(filer, L"dimension type (70) out of range");
+  AcGeVector3d unit;
+  if (!unitNormal(normal, unit)) return vhost::dxfError(filer, L"dimension normal (210) is not a direction");
+  AcDbObjectId block;
+  if (!blockName.empty() && db != nullptr) block = findRecord(db->blockTableId(), blockName);
+  mNormal = unit;
+  mDxfDefinitionPoint = defPoint;
+  mTextPosition = ocsToWcs(textPos, mNormal);
+  mDefaultTextPosition = (type & 128) == 0 || !haveText;
+  mComputedTextPosition = mTextPosition;
+  mBlockPosition = ocsToWcs(blockPos, mNormal);
+  mElevation = textPos.z;
+  mText = text;
+  mTextRotation = textRotation;
+  mStyle = style;
+  mBlock = block;
+  mBlockStale = block.isNull();  // a block read with the dimension stays as it is
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -65,6 +65,22 @@ class AcDbDimension : public AcDbEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // DIMENSION, the common part: 280 version, 2 block name, 10 definition
+  // point (world), 11 text position and 12 block position (entity
+  // coordinates), 70 type (0 rotated, 1 aligned; +32 the block is the
+  // dimension's own, +128 the text is where it was placed), 71/72/41 text
+  // attachment and spacing (kept as read), 42 measurement (not read back),
+  // 1 text, 53 text rotation (degrees), 210 normal, 3 style by name. A block
+  // read with the dimension is used as it is (not rebuilt) until the
+  // dimension changes.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  // The class of a DIMENSION entity: from the subclass markers among the
+  // groups (AcDbRotatedDimension, AcDbAlignedDimension), else from the type
+  // in group 70 (0 rotated, 1 aligned). Null for the kinds not modelled here
+  // (angular, diameter, radius, ordinate ...): they stay proxies.
+  static AcRxClass* vhostDxfClassFor(const resbuf* groups);
+  static AcRxClass* vhostDxfClassForType(int dimType);
 
   // The style values a dimension draws with (scaled by the overall scale).
   struct Style {
@@ -92,6 +108,10 @@ class AcDbDimension : public AcDbEntity {
   void vhostGeometryChanged() { mBlockStale = true; }
   // Rebuilds an out-of-date block when a changed dimension closes.
   Acad::ErrorStatus subClose() override;
+  // DXF group 10: the definition point of the subclass (world coordinates),
+  // and the one read by AcDbDimension::dxfInFields for the subclass to take.
+  virtual AcGePoint3d vhostDxfDefinitionPoint() const = 0;
+  AcGePoint3d vhostDxfReadDefinitionPoint() const { return mDxfDefinitionPoint; }
 
  private:
   AcGePoint3d mTextPosition;
@@ -105,4 +125,5 @@ class AcDbDimension : public AcDbEntity {
   double mElevation = 0.0;
   mutable AcGePoint3d mComputedTextPosition;  // where the style puts the text
   bool mBlockStale = true;                     // not filed
+  AcGePoint3d mDxfDefinitionPoint;             // group 10 as read; not filed
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/entities/EntityPlaneUtil.h"
 #include "arx/ge/AcGePlane.h"
 #include "arx/ge/GeMath.h"
@@ -379,4 +380,97 @@ Acad::ErrorStatus AcDbEllipse::dwgInFields(AcDbDwgFiler* filer) {
   filer->readDouble(&mStartParam);
   filer->readDouble(&mEndParam);
   return filer->filerStatus();
+}
+
+// ---- DXF filing --------------------------------------------------------------------------
+
+namespace {
+
+// An extrusion direction read from a drawing, unit length; a unit vector is
+// kept exactly as read.
+bool readNormal(const resbuf& rb, AcGeVector3d& normal) {
+  const AcGeVector3d v = vhost::dxfVector(rb);
+  if (!vhost::validNormal(v, normal)) return false;
+  if (std::fabs(v.length() - 1.0) <= 4e-16) normal = v;
+  return true;
+}
+
+bool isWorldZ(const AcGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }
+
+}  // namespace
+
+Acad::ErrorStatus AcDbEllipse::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbEllipse");
+  filer->writePoint3d(10, mCenter);
+  // The end point of the major axis, relative to the centre.
+  filer->writePoint3d(11, AcGePoint3d(mMajor.x, mMajor.y, mMajor.z));
+  if (!isWorldZ(mNormal)) filer->writeVector3d(210, mNormal);
+  filer->writeDouble(40, mRatio);
+  // Parameters are filed in [0, 2π]: an end beyond a turn is filed less a turn.
+  filer->writeDouble(41, mStartParam);
+  filer->writeDouble(42, mEndParam > kTwoPi ? mEndParam - kTwoPi : mEndParam);
+  vhost::dxfWriteKept(filer, this, L"AcDbEllipse");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbEllipse::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbEllipse")) return vhost::dxfBadSubclass(filer, L"AcDbEllipse");
+  AcGePoint3d center;
+  AcGeVector3d major = mMajor;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  double ratio = 1.0, start = 0.0, end = kTwoPi;
+  vhost::DxfKeptGroups kept(L"AcDbEllipse");
+  const wchar_t* bad = nullptr;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 10:
+        center = vhost::dxfPoint(rb);
+        if (!vhost::isFinite(center)) bad = L"ELLIPSE: centre (10) is not a number";
+        break;
+      case 11:
+        major = vhost::dxfVector(rb);
+        if (!vhost::isFinite(major) || !(major.length() > 0.0)) bad = L"ELLIPSE: major axis (11) is zero or not a number";
+        break;
+      case 210:
+        if (!readNormal(rb, normal)) bad = L"ELLIPSE: extrusion direction (210) is zero or not a number";
+        break;
+      case 40:
+        ratio = rb.resval.rreal;
+        if (!(ratio > 0.0) || !(ratio <= 1.0 + 1e-12)) bad = L"ELLIPSE: ratio of minor to major axis (40) must be in (0, 1]";
+        break;
+      case 41:
+        start = rb.resval.rreal;
+        if (!std::isfinite(start)) bad = L"ELLIPSE: start parameter (41) is not a number";
+        break;
+      case 42:
+        end = rb.resval.rreal;
+        if (!std::isfinite(end)) bad = L"ELLIPSE: end parameter (42) is not a number";
+        break;
+      default:
+        kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+    if (bad) return vhost::dxfError(filer, bad);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  // The major axis must lie in the plane of the normal (up to rounding of the
+  // file's digits); it is then put exactly into the plane.
+  if (std::fabs(major.normal().dotProduct(normal)) > 1e-6)
+    return vhost::dxfError(filer, L"ELLIPSE: major axis (11) is not perpendicular to the extrusion direction (210)");
+  mCenter = center;
+  mNormal = normal;
+  mMajor = major - normal * major.dotProduct(normal);
+  mRatio = std::min(ratio, 1.0);
+  normalizeParams(start, end);
+  mStartParam = start;
+  mEndParam = end;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

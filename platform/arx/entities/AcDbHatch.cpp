@@ -6,6 +6,9 @@
 #include <map>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/VhostAnnotationDxf.h"
+#include "arx/entities/NurbsCurve.h"
+#include "arx/db/VhostDxfMemoryFiler.h"
 #include "arx/db/AcDbObjectPointer.h"
 #include "arx/entities/AcDbLine.h"
 #include "arx/entities/VhostAnnotationUtil.h"
@@ -796,4 +799,398 @@ Acad::ErrorStatus AcDbHatch::dwgInFields(AcDbDwgFiler* filer) {
   }
   invalidateLines();
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+namespace {
+
+constexpr double kDeg = 57.29577951308232;
+
+double angle360(double radians) {
+  double d = radians * kDeg;
+  d = std::fmod(d, 360.0);
+  if (d < 0.0) d += 360.0;
+  return d;
+}
+
+// The groups this hatch writes from its model (without the groups kept as read).
+void writeHatchModel(const AcDbHatch& h, AcDbDxfFiler* filer, const std::vector<AcDbHatch::Loop>& loops,
+                     double elevation, const AcGeVector3d& normal, bool associative) {
+  filer->writePoint3d(10, AcGePoint3d(0.0, 0.0, elevation));
+  filer->writeVector3d(210, normal);
+  filer->writeString(2, h.patternName());
+  const bool solid = h.isSolidFill();
+  filer->writeInt16(70, solid ? 1 : 0);
+  filer->writeInt16(71, associative ? 1 : 0);
+  filer->writeInt32(91, static_cast<Adesk::Int32>(loops.size()));
+  for (const AcDbHatch::Loop& loop : loops) {
+    const int n = loop.vertices.length();
+    auto bulgeAt = [&](int i) { return i < loop.bulges.length() ? loop.bulges[i] : 0.0; };
+    filer->writeInt32(92, loop.type);
+    if (loop.type & AcDbHatch::kPolyline) {
+      bool hasBulge = false;
+      for (int i = 0; i < n; ++i) hasBulge = hasBulge || bulgeAt(i) != 0.0;
+      filer->writeInt16(72, hasBulge ? 1 : 0);
+      filer->writeInt16(73, 1);
+      filer->writeInt32(93, n);
+      for (int i = 0; i < n; ++i) {
+        filer->writePoint2d(10, loop.vertices[i]);
+        if (hasBulge) filer->writeDouble(42, bulgeAt(i));
+      }
+    } else {
+      filer->writeInt32(93, n);
+      for (int i = 0; i < n; ++i) {
+        const AcGePoint2d& a = loop.vertices[i];
+        const AcGePoint2d& b = loop.vertices[(i + 1) % n];
+        const double bulge = bulgeAt(i);
+        VeskGe::BulgePiece piece(a, b, bulge);
+        AcGePoint3d c;
+        if (!piece.isArc() || !piece.center(c)) {
+          filer->writeInt16(72, AcDbHatch::kLine);
+          filer->writePoint2d(10, a);
+          filer->writePoint2d(11, b);
+          continue;
+        }
+        const bool ccw = bulge > 0.0;
+        filer->writeInt16(72, AcDbHatch::kCirArc);
+        filer->writePoint2d(10, AcGePoint2d(c.x, c.y));
+        filer->writeDouble(40, piece.radius());
+        // Clockwise arcs are written with their angles mirrored (360 - angle).
+        filer->writeDouble(50, ccw ? angle360(piece.startAngle()) : angle360(-piece.startAngle()));
+        filer->writeDouble(51, ccw ? angle360(piece.endAngle()) : angle360(-piece.endAngle()));
+        filer->writeInt16(73, ccw ? 1 : 0);
+      }
+    }
+    filer->writeInt32(97, loop.ids.length());
+    for (const AcDbObjectId& id : loop.ids) filer->writeObjectId(330, id);
+  }
+  filer->writeInt16(75, static_cast<Adesk::Int16>(h.hatchStyle()));
+  filer->writeInt16(76, static_cast<Adesk::Int16>(h.patternType()));
+  if (solid) return;
+  filer->writeDouble(52, angle360(h.patternAngle()));
+  filer->writeDouble(41, h.patternType() == AcDbHatch::kUserDefined ? h.patternSpace() : h.patternScale());
+  filer->writeInt16(77, h.patternDouble() ? 1 : 0);
+  const int families = h.numPatternDefinitions();
+  if (families == 0) return;  // an unknown pattern writes its lines as read (or none)
+  filer->writeInt16(78, static_cast<Adesk::Int16>(families));
+  for (int i = 0; i < families; ++i) {
+    double angle, bx, by, ox, oy;
+    AcGeDoubleArray dashes;
+    h.getPatternDefinitionAt(i, angle, bx, by, ox, oy, dashes);
+    filer->writeDouble(53, angle360(angle));
+    filer->writeDouble(43, bx);
+    filer->writeDouble(44, by);
+    filer->writeDouble(45, ox);
+    filer->writeDouble(46, oy);
+    filer->writeInt16(79, static_cast<Adesk::Int16>(dashes.length()));
+    for (double d : dashes) filer->writeDouble(49, d);
+  }
+}
+
+// What the pattern lines kept as read belong to: the pattern's own settings.
+std::uint64_t patternDigest(const AcDbHatch& h) {
+  vhost::DxfMemoryFiler f;
+  f.writeString(2, h.patternName());
+  f.writeInt16(76, static_cast<Adesk::Int16>(h.patternType()));
+  f.writeDouble(52, h.patternAngle());
+  f.writeDouble(41, h.patternScale());
+  f.writeDouble(42, h.patternSpace());
+  f.writeInt16(77, h.patternDouble() ? 1 : 0);
+  return vhost::annotdxf::digestGroups(f.groups());
+}
+
+// Appends points of a sampled curve (all but its end) as straight vertices.
+void appendSamples(const std::vector<AcGePoint2d>& pts, AcDbHatch::Loop& loop) {
+  for (size_t i = 0; i + 1 < pts.size(); ++i) {
+    loop.vertices.append(pts[i]);
+    loop.bulges.append(0.0);
+  }
+}
+
+double sweepOf(double from, double to) {
+  double s = std::fmod(to - from, VeskGe::kTwoPi);
+  if (s <= 1e-12) s += VeskGe::kTwoPi;
+  return s;
+}
+
+// Reads one boundary loop at the cursor into loop; false on an error (reported).
+bool readHatchLoop(vhost::annotdxf::GroupCursor& cur, AcDbHatch::Loop& loop) {
+  using vhost::annotdxf::GroupCursor;
+  long type = 0;
+  if (!cur.takeInt(92, type, 0, 0x7FFFFFFF)) return false;
+  loop.type = static_cast<Adesk::Int32>(type);
+  if (type & AcDbHatch::kPolyline) {
+    long hasBulge = 0, closed = 0, n = 0;
+    if (!cur.takeInt(72, hasBulge, 0, 1) || !cur.takeInt(73, closed, 0, 1) || !cur.takeInt(93, n, 0, 10000000))
+      return false;
+    for (long i = 0; i < n; ++i) {
+      AcGePoint3d p;
+      double b = 0.0;
+      if (!cur.takePoint(10, p)) return false;
+      if (hasBulge && !cur.takeReal(42, b)) return false;
+      loop.vertices.append(AcGePoint2d(p.x, p.y));
+      loop.bulges.append(b);
+    }
+  } else {
+    long edges = 0;
+    if (!cur.takeInt(93, edges, 0, 10000000)) return false;
+    for (long e = 0; e < edges; ++e) {
+      long kind = 0;
+      if (!cur.takeInt(72, kind, 1, 4)) return false;
+      if (kind == AcDbHatch::kLine) {
+        AcGePoint3d a, b;
+        if (!cur.takePoint(10, a) || !cur.takePoint(11, b)) return false;
+        loop.vertices.append(AcGePoint2d(a.x, a.y));
+        loop.bulges.append(0.0);
+      } else if (kind == AcDbHatch::kCirArc) {
+        AcGePoint3d c;
+        double r, a0, a1;
+        long ccw;
+        if (!cur.takePoint(10, c) || !cur.takeReal(40, r, true) || !cur.takeReal(50, a0) || !cur.takeReal(51, a1) ||
+            !cur.takeInt(73, ccw, 0, 1))
+          return false;
+        double s = a0 / kDeg, t = a1 / kDeg;
+        const double sweep = sweepOf(s, t);
+        if (!ccw) s = -s;  // mirrored angles of a clockwise arc
+        const double dir = ccw ? 1.0 : -1.0;
+        const AcGePoint2d centre(c.x, c.y);
+        auto at = [&](double a) { return AcGePoint2d(centre.x + r * std::cos(a), centre.y + r * std::sin(a)); };
+        if (sweep >= VeskGe::kTwoPi - 1e-12) {  // a full circle: two halves
+          loop.vertices.append(at(s));
+          loop.bulges.append(dir);
+          loop.vertices.append(at(s + VeskGe::kPi));
+          loop.bulges.append(dir);
+        } else {
+          loop.vertices.append(at(s));
+          loop.bulges.append(dir * std::tan(sweep / 4.0));
+        }
+      } else if (kind == AcDbHatch::kEllArc) {
+        AcGePoint3d c, major;
+        double ratio, a0, a1;
+        long ccw;
+        if (!cur.takePoint(10, c) || !cur.takePoint(11, major) || !cur.takeReal(40, ratio, true) ||
+            !cur.takeReal(50, a0) || !cur.takeReal(51, a1) || !cur.takeInt(73, ccw, 0, 1))
+          return false;
+        if (major.x == 0.0 && major.y == 0.0) return cur.fail(L"elliptic edge with a zero major axis");
+        double s = a0 / kDeg;
+        const double sweep = sweepOf(s, a1 / kDeg);
+        if (!ccw) s = -s;
+        const double dir = ccw ? 1.0 : -1.0;
+        const int steps = std::max(8, static_cast<int>(std::ceil(sweep / VeskGe::kTwoPi * 64.0)));
+        std::vector<AcGePoint2d> pts;
+        for (int i = 0; i <= steps; ++i) {
+          const double a = s + dir * sweep * i / steps;
+          pts.emplace_back(c.x + major.x * std::cos(a) - ratio * major.y * std::sin(a),
+                           c.y + major.y * std::cos(a) + ratio * major.x * std::sin(a));
+        }
+        appendSamples(pts, loop);
+      } else {
+        long degree, rational, periodic, nKnots, nCtrl;
+        if (!cur.takeInt(94, degree, 1, vhost::NurbsCurve::kMaxDegree) || !cur.takeInt(73, rational, 0, 1) ||
+            !cur.takeInt(74, periodic, 0, 1) || !cur.takeInt(95, nKnots, 0, 1000000) ||
+            !cur.takeInt(96, nCtrl, 0, 1000000))
+          return false;
+        std::vector<double> knots, weights;
+        std::vector<AcGePoint3d> ctrl, fit;
+        for (long i = 0; i < nKnots; ++i) {
+          double k;
+          if (!cur.takeReal(40, k)) return false;
+          knots.push_back(k);
+        }
+        while (cur.peekCode() == 10 || cur.peekCode() == 42) {
+          AcGePoint3d p;
+          double w;
+          if (cur.peekCode() == 10) {
+            if (!cur.takePoint(10, p)) return false;
+            ctrl.emplace_back(p.x, p.y, 0.0);
+          } else {
+            if (!cur.takeReal(42, w, true)) return false;
+            weights.push_back(w);
+          }
+        }
+        if (static_cast<long>(ctrl.size()) != nCtrl)
+          return cur.fail(L"spline edge control point count (96) disagrees with the points");
+        if (!weights.empty() && weights.size() != ctrl.size())
+          return cur.fail(L"spline edge weight count disagrees with the control points");
+        if (cur.peekCode() == 97) {
+          long nFit;
+          if (!cur.takeInt(97, nFit, 0, 1000000)) return false;
+          for (long i = 0; i < nFit; ++i) {
+            AcGePoint3d p;
+            if (!cur.takePoint(11, p)) return false;
+            fit.emplace_back(p.x, p.y, 0.0);
+          }
+          AcGePoint3d tan;
+          if (cur.peekCode() == 12 && !cur.takePoint(12, tan)) return false;
+          if (cur.peekCode() == 13 && !cur.takePoint(13, tan)) return false;
+        }
+        vhost::NurbsCurve curve;
+        if (nCtrl > 0) {
+          curve = vhost::NurbsCurve(static_cast<int>(degree), ctrl, knots, rational ? weights : std::vector<double>());
+          std::string why;
+          if (!curve.isValid(&why)) return cur.fail(L"spline edge is not a valid curve");
+        } else if (!vhost::NurbsCurve::interpolate(fit, static_cast<int>(degree), AcGeVector3d(), AcGeVector3d(),
+                                                   curve)) {
+          return cur.fail(L"spline edge has neither control points nor fit points");
+        }
+        const int spans = static_cast<int>(curve.breakpoints().size());
+        const int steps = std::min(4096, std::max(32, spans * 8));
+        std::vector<AcGePoint2d> pts;
+        for (int i = 0; i <= steps; ++i) {
+          const AcGePoint3d p =
+              curve.evalPoint(curve.startParam() + (curve.endParam() - curve.startParam()) * i / steps);
+          pts.emplace_back(p.x, p.y);
+        }
+        appendSamples(pts, loop);
+      }
+    }
+  }
+  long nIds = 0;
+  if (!cur.takeInt(97, nIds, 0, 10000000)) return false;
+  for (long i = 0; i < nIds; ++i) {
+    const resbuf* rb = nullptr;
+    if (!cur.expect(330, rb)) return false;
+    const AcDbObjectId id = vhost::dxfObjectId(*rb);
+    if (!id.isNull()) loop.ids.append(id);
+  }
+  return true;
+}
+
+}  // namespace
+
+Acad::ErrorStatus AcDbHatch::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbHatch");
+  vhost::DxfMemoryFiler mine(filer->database());
+  writeHatchModel(*this, &mine, mLoops, mElevation, mNormal, mAssociative);
+  const std::uint64_t digest = vhost::annotdxf::digestGroups(mine.groups());
+  if (const resbuf* asRead = vhost::annotdxf::verbatimIfUnchanged(this, L"AcDbHatch", digest))
+    return vhost::annotdxf::writeChain(filer, asRead);
+  for (const resbuf* rb : mine.groups()) filer->writeResBuf(*rb);
+  if (!isSolidFill() && numPatternDefinitions() == 0) {
+    if (const resbuf* lines = vhost::annotdxf::verbatimIfUnchanged(this, L"AcDbHatch#pattern", patternDigest(*this)))
+      vhost::annotdxf::writeChain(filer, lines);
+  }
+  // Kept groups, with a seed count (98) before any gradient data when none was read.
+  const resbuf* kept = vhost::dxfKeptGroups(this, L"AcDbHatch");
+  bool seeds = false;
+  for (const resbuf* rb = kept; rb; rb = rb->rbnext) seeds = seeds || rb->restype == 98;
+  for (const resbuf* rb = kept; rb; rb = rb->rbnext) {
+    if (!seeds && rb->restype >= 450) {
+      filer->writeInt32(98, 0);
+      seeds = true;
+    }
+    resbuf one = *rb;
+    one.rbnext = nullptr;
+    filer->writeResBuf(one);
+  }
+  if (!seeds) filer->writeInt32(98, 0);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbHatch::dxfInFields(AcDbDxfFiler* filer) {
+  using vhost::annotdxf::GroupCursor;
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbHatch")) return vhost::dxfBadSubclass(filer, L"AcDbHatch");
+  vhost::annotdxf::GroupList list;
+  es = list.readFrom(filer);
+  if (es != Acad::eOk) return es;
+  GroupCursor cur(list, filer, L"hatch");
+  vhost::DxfKeptGroups kept(L"AcDbHatch");
+  double elevation = 0.0, angle = 0.0, scale = 1.0;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  std::wstring name = L"SOLID";
+  long associative = 0, style = kNormal, patType = kPreDefined, isDouble = 0;
+  bool haveScale = false, inSeeds = false;
+  std::vector<Loop> loops;
+  size_t patternFrom = 0, patternTo = 0;
+  while (!cur.atEnd() && !cur.failed()) {
+    const int code = cur.peekCode();
+    if (code == 91) {
+      long n = 0;
+      if (!cur.takeInt(91, n, 0, 10000000)) break;
+      loops.clear();
+      for (long i = 0; i < n && !cur.failed(); ++i) {
+        Loop loop;
+        if (readHatchLoop(cur, loop)) loops.push_back(std::move(loop));
+      }
+      continue;
+    }
+    if (code == 78) {
+      patternFrom = cur.pos();
+      long n = 0;
+      if (!cur.takeInt(78, n, 0, 100000)) break;
+      for (long i = 0; i < n && !cur.failed(); ++i) {
+        double v;
+        long dashes = 0;
+        if (!cur.takeReal(53, v) || !cur.takeReal(43, v) || !cur.takeReal(44, v) || !cur.takeReal(45, v) ||
+            !cur.takeReal(46, v) || !cur.takeInt(79, dashes, 0, 100000))
+          break;
+        for (long d = 0; d < dashes; ++d)
+          if (!cur.takeReal(49, v)) break;
+      }
+      patternTo = cur.pos();
+      continue;
+    }
+    const resbuf& rb = cur.next();
+    switch (inSeeds && code == 10 ? -1 : code) {
+      case 10: elevation = rb.resval.rpoint[2]; break;
+      case 210: normal = vhost::dxfVector(rb); break;
+      case 2: name = rb.resval.rstring ? rb.resval.rstring : L""; break;
+      case 70: break;  // solid fill: follows from the pattern name
+      case 71: associative = rb.resval.rint; break;
+      case 75: style = rb.resval.rint; break;
+      case 76: patType = rb.resval.rint; break;
+      case 52: angle = rb.resval.rreal / kDeg; break;
+      case 41: scale = rb.resval.rreal; haveScale = true; break;
+      case 77: isDouble = rb.resval.rint; break;
+      case 98: inSeeds = true; kept.add(rb); break;
+      default: kept.add(rb);
+    }
+  }
+  if (cur.failed()) return cur.status();
+  AcGeVector3d unit;
+  if (!std::isfinite(elevation)) return vhost::dxfError(filer, L"hatch elevation is not finite");
+  if (!unitNormal(normal, unit)) return vhost::dxfError(filer, L"hatch normal (210) is not a direction");
+  if (style < kNormal || style > kIgnore) return vhost::dxfError(filer, L"hatch style (75) out of range");
+  if (patType < kUserDefined || patType > kCustomDefined)
+    return vhost::dxfError(filer, L"hatch pattern type (76) out of range");
+  if (name.empty() && patType != kUserDefined) return vhost::dxfError(filer, L"hatch pattern name (2) missing");
+  if (!std::isfinite(angle)) return vhost::dxfError(filer, L"hatch pattern angle (52) is not finite");
+  if (haveScale && (!std::isfinite(scale) || !(scale > 0.0)))
+    return vhost::dxfError(filer, L"hatch pattern scale or spacing (41) must be positive");
+  for (const Loop& loop : loops)
+    for (const AcGePoint2d& p : loop.vertices)
+      if (!std::isfinite(p.x) || !std::isfinite(p.y)) return vhost::dxfError(filer, L"hatch loop vertex is not finite");
+  mElevation = elevation;
+  mNormal = unit;
+  mPatternType = static_cast<Adesk::Int16>(patType);
+  mPatternName = name.empty() ? std::wstring(L"_USER") : name;
+  mPatternAngle = VeskGe::normalizeAngle(angle);
+  if (haveScale) {
+    if (patType == kUserDefined)
+      mPatternSpace = scale;
+    else
+      mPatternScale = scale;
+  }
+  mPatternDouble = isDouble != 0;
+  mStyle = static_cast<Adesk::Int16>(style);
+  mAssociative = associative != 0;
+  mLoops = std::move(loops);
+  mPendingAttach = false;  // the boundary objects name the hatch as their reactor in the file
+  invalidateLines();
+  kept.storeInto(this);
+  // The pattern lines as read, for a pattern this system does not know.
+  vhost::annotdxf::storeVerbatim(this, L"AcDbHatch#pattern", patternDigest(*this),
+                                 patternTo > patternFrom ? list.copyRange(patternFrom, patternTo) : nullptr);
+  vhost::DxfMemoryFiler mine(filer->database());
+  writeHatchModel(*this, &mine, mLoops, mElevation, mNormal, mAssociative);
+  vhost::annotdxf::storeVerbatim(this, L"AcDbHatch", vhost::annotdxf::digestGroups(mine.groups()),
+                                 list.copyRange(0, list.size()));
+  return Acad::eOk;
 }

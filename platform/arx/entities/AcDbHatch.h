@@ -134,6 +134,17 @@ class AcDbHatch : public AcDbEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // HATCH: 10 elevation point, 210 normal, 2 pattern name, 70 solid, 71
+  // associative, 91 loops (92 type; polyline loops 72/73/93/10/42, edge
+  // loops 93 edges of type 72: 1 line, 2 arc, 3 elliptic arc, 4 spline; 97
+  // boundary objects with 330 each), 75 style, 76 pattern type, 52 angle,
+  // 41 scale (spacing for user-defined lines), 77 double, 78 pattern lines
+  // (53/43/44/45/46/79/49, as drawn). Seed points, pixel size and gradient
+  // groups are kept as read. Elliptic and spline edges enter the model as
+  // fine polylines; a hatch read from a file writes its groups back exactly
+  // as read for as long as nothing it models changes.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   struct Loop {
     Adesk::Int32 type = kDefault;

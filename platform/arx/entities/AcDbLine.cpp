@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/entities/EntityPlaneUtil.h"
 #include "arx/ge/AcGePlane.h"
 
@@ -175,4 +176,77 @@ Acad::ErrorStatus AcDbLine::dwgInFields(AcDbDwgFiler* filer) {
   filer->readDouble(&mThickness);
   filer->readVector3d(&mNormal);
   return filer->filerStatus();
+}
+
+// ---- DXF filing --------------------------------------------------------------------------
+
+namespace {
+
+// An extrusion direction read from a drawing, unit length; a unit vector is
+// kept exactly as read.
+bool readNormal(const resbuf& rb, AcGeVector3d& normal) {
+  const AcGeVector3d v = vhost::dxfVector(rb);
+  if (!vhost::validNormal(v, normal)) return false;
+  if (std::fabs(v.length() - 1.0) <= 4e-16) normal = v;
+  return true;
+}
+
+bool isWorldZ(const AcGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }
+
+}  // namespace
+
+Acad::ErrorStatus AcDbLine::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbLine");
+  if (mThickness != 0.0) filer->writeDouble(39, mThickness);
+  filer->writePoint3d(10, mStart);
+  filer->writePoint3d(11, mEnd);
+  if (!isWorldZ(mNormal)) filer->writeVector3d(210, mNormal);
+  vhost::dxfWriteKept(filer, this, L"AcDbLine");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbLine::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbLine")) return vhost::dxfBadSubclass(filer, L"AcDbLine");
+  AcGePoint3d start, end;
+  double thickness = 0.0;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  vhost::DxfKeptGroups kept(L"AcDbLine");
+  const wchar_t* bad = nullptr;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 10:
+        start = vhost::dxfPoint(rb);
+        if (!vhost::isFinite(start)) bad = L"LINE: start point (10) is not a number";
+        break;
+      case 11:
+        end = vhost::dxfPoint(rb);
+        if (!vhost::isFinite(end)) bad = L"LINE: end point (11) is not a number";
+        break;
+      case 39:
+        thickness = rb.resval.rreal;
+        if (!std::isfinite(thickness)) bad = L"LINE: thickness (39) is not a number";
+        break;
+      case 210:
+        if (!readNormal(rb, normal)) bad = L"LINE: extrusion direction (210) is zero or not a number";
+        break;
+      default:
+        kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+    if (bad) return vhost::dxfError(filer, bad);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  mStart = start;
+  mEnd = end;
+  mThickness = thickness;
+  mNormal = normal;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

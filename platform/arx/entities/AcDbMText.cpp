@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cwctype>
 
+#include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/VhostAnnotationDxf.h"
 #include "arx/entities/AcDbText.h"
 #include "arx/entities/VhostAnnotationUtil.h"
 #include "arx/ge/AcDbExtents.h"
@@ -513,4 +515,120 @@ Acad::ErrorStatus AcDbMText::dwgInFields(AcDbDwgFiler* filer) {
   filer->readHardPointerId(&style);
   mStyle = style;
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+Acad::ErrorStatus AcDbMText::dxfOutFields(AcDbDxfFiler* filer) const {
+  using namespace vhost::annotdxf;
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbMText");
+  filer->writePoint3d(10, mLocation);
+  filer->writeDouble(40, mHeight);
+  filer->writeDouble(41, mWidth);
+  filer->writeInt16(71, mAttachment);
+  filer->writeInt16(72, mFlow);
+  writeChunked(filer, mContents, 1, 3);
+  if (!mStyle.isNull()) {
+    const std::wstring name = recordName(mStyle);
+    if (!name.empty()) filer->writeString(7, name);
+  }
+  if (!isZNormal(mNormal)) filer->writeVector3d(210, mNormal);
+  filer->writeVector3d(11, mDirection);
+  const Layout l = layout();
+  filer->writeDouble(42, l.width);
+  filer->writeDouble(43, l.height);
+  filer->writeInt16(73, mLineSpacingStyle);
+  filer->writeDouble(44, mLineSpacing);
+  return vhost::dxfWriteKept(filer, this, L"AcDbMText");
+}
+
+Acad::ErrorStatus AcDbMText::dxfInFields(AcDbDxfFiler* filer) {
+  using namespace vhost::annotdxf;
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbMText")) return vhost::dxfBadSubclass(filer, L"AcDbMText");
+  vhost::DxfKeptGroups kept(L"AcDbMText");
+  AcDbDatabase* db = databaseFor(filer, this);
+  AcGePoint3d location;
+  AcGeVector3d normal = AcGeVector3d::kZAxis, direction;
+  bool haveDirection = false, haveRotation = false, inColumns = false;
+  double height = mHeight, width = 0.0, rotation = 0.0, spacing = 1.0;
+  long attachment = kTopLeft, flow = kLtoR, spacingStyle = AcDb::kAtLeast;
+  std::wstring chunks, last;
+  AcDbObjectId style;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    const ACHAR* str = rb.resval.rstring;
+    switch (rb.restype) {
+      case 10: location = vhost::dxfPoint(rb); break;
+      case 40: height = rb.resval.rreal; break;
+      case 41: width = rb.resval.rreal; break;
+      case 71: attachment = rb.resval.rint; break;
+      case 72: flow = rb.resval.rint; break;
+      case 3: chunks += str ? str : L""; break;
+      case 1: last = str ? str : L""; break;
+      case 210: normal = vhost::dxfVector(rb); break;
+      case 11: direction = vhost::dxfVector(rb); haveDirection = true; break;
+      case 42:
+      case 43: break;  // the box as the writer computed it: ours is recomputed
+      case 73: spacingStyle = rb.resval.rint; break;
+      case 44: spacing = rb.resval.rreal; break;
+      case 7: {
+        style = db ? findRecord(db->textStyleTableId(), str ? str : L"") : AcDbObjectId();
+        if (style.isNull()) kept.add(rb);
+        break;
+      }
+      case 75: inColumns = true; kept.add(rb); break;
+      case 50:
+        // Before the column data 50 is the rotation; within it, a column height.
+        if (inColumns) {
+          kept.add(rb);
+        } else {
+          rotation = rb.resval.rreal;
+          haveRotation = true;
+        }
+        break;
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  AcGeVector3d unit;
+  if (!good(location)) return vhost::dxfError(filer, L"multiline text location is not finite");
+  if (!(height > 0.0) || !good(height)) return vhost::dxfError(filer, L"multiline text height must be positive");
+  if (!(width >= 0.0) || !good(width)) return vhost::dxfError(filer, L"multiline text width must not be negative");
+  if (attachment < kTopLeft || attachment > kBottomRight)
+    return vhost::dxfError(filer, L"multiline text attachment (71) out of range");
+  if (flow < kLtoR || flow > kByStyle) return vhost::dxfError(filer, L"multiline text flow (72) out of range");
+  if (spacingStyle != AcDb::kAtLeast && spacingStyle != AcDb::kExactly)
+    return vhost::dxfError(filer, L"multiline text line spacing style (73) out of range");
+  if (!(spacing >= 0.25 && spacing <= 4.0))
+    return vhost::dxfError(filer, L"multiline text line spacing factor (44) out of range");
+  if (!unitNormal(normal, unit)) return vhost::dxfError(filer, L"multiline text normal (210) is not a direction");
+  AcGeVector3d dir = ocsDirection(unit, haveRotation && good(rotation) ? rotation : 0.0);
+  if (haveDirection) {
+    if (!isFinite(direction)) return vhost::dxfError(filer, L"multiline text direction (11) is not finite");
+    AcGeVector3d d = direction - unit * direction.dotProduct(unit);
+    const double len = d.length();
+    if (!(len > 1e-12)) return vhost::dxfError(filer, L"multiline text direction (11) is along the normal");
+    // A unit direction in the plane is taken as written.
+    dir = (std::fabs(len - 1.0) < 1e-12 && std::fabs(direction.dotProduct(unit)) < 1e-12) ? direction : d / len;
+  }
+  mLocation = location;
+  mNormal = unit;
+  mDirection = dir;
+  mWidth = width;
+  mHeight = height;
+  mLineSpacing = spacing;
+  mLineSpacingStyle = static_cast<Adesk::Int16>(spacingStyle);
+  mAttachment = static_cast<Adesk::Int16>(attachment);
+  mFlow = static_cast<Adesk::Int16>(flow);
+  mContents = chunks + last;
+  mStyle = style;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -99,6 +99,13 @@ class AcDbMText : public AcDbEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // MTEXT: location (world), heights and width, attachment, flow, the
+  // contents in 250-character chunks (3 ... 1), style by name, normal, the
+  // reading direction (11, world; 50 radians when 11 is absent), the
+  // computed box (42/43, not read back), line spacing (73/44). Background,
+  // column and annotation groups are kept as read.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  private:
   struct Layout {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/entities/CurveEntity.h"
 #include "arx/entities/EntityPlaneUtil.h"
 #include "arx/ge/AcDbExtents.h"
@@ -177,4 +178,80 @@ Acad::ErrorStatus AcDbPoint::dwgInFields(AcDbDwgFiler* filer) {
   filer->readVector3d(&mNormal);
   filer->readDouble(&mEcsRotation);
   return filer->filerStatus();
+}
+
+// ---- DXF filing --------------------------------------------------------------------------
+
+namespace {
+
+// An extrusion direction read from a drawing, unit length; a unit vector is
+// kept exactly as read.
+bool readNormal(const resbuf& rb, AcGeVector3d& normal) {
+  const AcGeVector3d v = vhost::dxfVector(rb);
+  if (!vhost::validNormal(v, normal)) return false;
+  if (std::fabs(v.length() - 1.0) <= 4e-16) normal = v;
+  return true;
+}
+
+bool isWorldZ(const AcGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }
+
+constexpr double kDegPerRad = 180.0 / VeskGe::kPi;
+
+}  // namespace
+
+Acad::ErrorStatus AcDbPoint::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbPoint");
+  filer->writePoint3d(10, mPosition);
+  if (mThickness != 0.0) filer->writeDouble(39, mThickness);
+  if (!isWorldZ(mNormal)) filer->writeVector3d(210, mNormal);
+  // The rotation of the point's display, in degrees.
+  if (mEcsRotation != 0.0) filer->writeDouble(50, mEcsRotation * kDegPerRad);
+  vhost::dxfWriteKept(filer, this, L"AcDbPoint");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbPoint::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbPoint")) return vhost::dxfBadSubclass(filer, L"AcDbPoint");
+  AcGePoint3d position;
+  double thickness = 0.0, rotationDeg = 0.0;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  vhost::DxfKeptGroups kept(L"AcDbPoint");
+  const wchar_t* bad = nullptr;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 10:
+        position = vhost::dxfPoint(rb);
+        if (!vhost::isFinite(position)) bad = L"POINT: location (10) is not a number";
+        break;
+      case 39:
+        thickness = rb.resval.rreal;
+        if (!std::isfinite(thickness)) bad = L"POINT: thickness (39) is not a number";
+        break;
+      case 210:
+        if (!readNormal(rb, normal)) bad = L"POINT: extrusion direction (210) is zero or not a number";
+        break;
+      case 50:
+        rotationDeg = rb.resval.rreal;
+        if (!std::isfinite(rotationDeg)) bad = L"POINT: angle (50) is not a number";
+        break;
+      default:
+        kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+    if (bad) return vhost::dxfError(filer, bad);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  mPosition = position;
+  mThickness = thickness;
+  mNormal = normal;
+  mEcsRotation = rotationDeg / kDegPerRad;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/entities/AcDb2dPolyline.h"
 #include "arx/entities/AcDb2dVertex.h"
 #include "arx/entities/AcDbArc.h"
@@ -514,4 +516,181 @@ Acad::ErrorStatus AcDbPolyline::dwgInFields(AcDbDwgFiler* filer) {
   mOutline.closed = closed;
   mPlinegen = plinegen;
   return filer->filerStatus();
+}
+
+// ---- DXF filing --------------------------------------------------------------------------
+
+namespace {
+
+enum LwplineDxfFlags : Adesk::Int16 { kLwClosed = 1, kLwPlinegen = 128 };
+
+// Vertex identifiers (91) are not part of the outline: the polyline keeps
+// them, one per vertex, with its DXF groups under this name, and files them
+// again while the number of vertices has not changed.
+const ACHAR* const kVertexIdsKey = L"AcDbPolyline/vertex ids";
+
+bool readNormal(const resbuf& rb, AcGeVector3d& normal) {
+  const AcGeVector3d v = vhost::dxfVector(rb);
+  if (!vhost::validNormal(v, normal)) return false;
+  if (std::fabs(v.length() - 1.0) <= 4e-16) normal = v;
+  return true;
+}
+
+bool isWorldZ(const AcGeVector3d& n) { return n.x == 0.0 && n.y == 0.0 && n.z == 1.0; }
+
+}  // namespace
+
+Acad::ErrorStatus AcDbPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  const std::vector<vhost::OutlineVertex>& verts = mOutline.verts;
+  filer->writeString(100, L"AcDbPolyline");
+  filer->writeInt32(90, static_cast<Adesk::Int32>(verts.size()));
+  Adesk::Int16 flags = 0;
+  if (mOutline.closed) flags |= kLwClosed;
+  if (mPlinegen) flags |= kLwPlinegen;
+  flags |= static_cast<Adesk::Int16>(vhost::dxfKeptBits(this, L"AcDbPolyline", 70));
+  filer->writeInt16(70, flags);
+  // One width for every vertex is filed once (43); otherwise each vertex
+  // files its own, and 43 keeps the width new vertices take.
+  bool uniform = true;
+  const double w0 = verts.empty() ? mConstWidth : verts.front().startWidth;
+  for (const vhost::OutlineVertex& v : verts)
+    if (v.startWidth != w0 || v.endWidth != w0) uniform = false;
+  if (uniform)
+    filer->writeDouble(43, w0);
+  else if (mConstWidth != 0.0)
+    filer->writeDouble(43, mConstWidth);
+  if (mOutline.elevation != 0.0) filer->writeDouble(38, mOutline.elevation);
+  if (mThickness != 0.0) filer->writeDouble(39, mThickness);
+  const resbuf* ids = vhost::dxfKeptGroups(this, kVertexIdsKey);
+  if (vhost::rbChainLength(ids) != static_cast<int>(verts.size())) ids = nullptr;
+  for (const vhost::OutlineVertex& v : verts) {
+    filer->writePoint2d(10, v.pt);
+    if (!uniform) {
+      filer->writeDouble(40, v.startWidth);
+      filer->writeDouble(41, v.endWidth);
+    }
+    if (v.bulge != 0.0) filer->writeDouble(42, v.bulge);
+    if (ids) {
+      filer->writeInt32(91, ids->resval.rlong);
+      ids = ids->rbnext;
+    }
+  }
+  if (!isWorldZ(mOutline.normal)) filer->writeVector3d(210, mOutline.normal);
+  vhost::dxfWriteKept(filer, this, L"AcDbPolyline");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbPolyline::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbPolyline")) return vhost::dxfBadSubclass(filer, L"AcDbPolyline");
+  long long count = -1;
+  int flags = 0;
+  double constWidth = 0.0, elevation = 0.0, thickness = 0.0;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  std::vector<vhost::OutlineVertex> verts;
+  std::vector<unsigned char> widthsGiven;  // bit 1: start width read, bit 2: end width read
+  std::vector<Adesk::Int32> vertexIds;
+  bool anyId = false;
+  vhost::DxfKeptGroups kept(L"AcDbPolyline");
+  const wchar_t* bad = nullptr;
+  auto vertexField = [&](const wchar_t* message) {
+    if (verts.empty()) bad = message;
+    return !verts.empty();
+  };
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 90:
+        count = rb.resval.rlong;
+        if (count < 0) bad = L"LWPOLYLINE: number of vertices (90) is negative";
+        break;
+      case 70:
+        flags = rb.resval.rint;
+        break;
+      case 43:
+        constWidth = rb.resval.rreal;
+        if (!(constWidth >= 0.0) || !std::isfinite(constWidth))
+          bad = L"LWPOLYLINE: constant width (43) must be a number >= 0";
+        break;
+      case 38:
+        elevation = rb.resval.rreal;
+        if (!std::isfinite(elevation)) bad = L"LWPOLYLINE: elevation (38) is not a number";
+        break;
+      case 39:
+        thickness = rb.resval.rreal;
+        if (!std::isfinite(thickness)) bad = L"LWPOLYLINE: thickness (39) is not a number";
+        break;
+      case 210:
+        if (!readNormal(rb, normal)) bad = L"LWPOLYLINE: extrusion direction (210) is zero or not a number";
+        break;
+      case 10: {
+        vhost::OutlineVertex v;
+        v.pt.set(rb.resval.rpoint[0], rb.resval.rpoint[1]);
+        if (!std::isfinite(v.pt.x) || !std::isfinite(v.pt.y)) bad = L"LWPOLYLINE: vertex (10) is not a number";
+        verts.push_back(v);
+        widthsGiven.push_back(0);
+        vertexIds.push_back(0);
+        break;
+      }
+      case 40:
+      case 41:
+        if (vertexField(L"LWPOLYLINE: a width (40, 41) comes before the first vertex (10)")) {
+          const double w = rb.resval.rreal;
+          if (!(w >= 0.0) || !std::isfinite(w)) bad = L"LWPOLYLINE: a vertex width (40, 41) must be a number >= 0";
+          (rb.restype == 40 ? verts.back().startWidth : verts.back().endWidth) = w;
+          widthsGiven.back() |= rb.restype == 40 ? 1 : 2;
+        }
+        break;
+      case 42:
+        if (vertexField(L"LWPOLYLINE: a bulge (42) comes before the first vertex (10)")) {
+          verts.back().bulge = rb.resval.rreal;
+          if (!std::isfinite(rb.resval.rreal)) bad = L"LWPOLYLINE: bulge (42) is not a number";
+        }
+        break;
+      case 91:
+        if (vertexField(L"LWPOLYLINE: a vertex identifier (91) comes before the first vertex (10)")) {
+          vertexIds.back() = rb.resval.rlong;
+          anyId = anyId || rb.resval.rlong != 0;
+        }
+        break;
+      default:
+        kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+    if (bad) return vhost::dxfError(filer, bad);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (count >= 0 && static_cast<size_t>(count) != verts.size())
+    return vhost::dxfError(filer, L"LWPOLYLINE: the number of vertices (90) says " + std::to_wstring(count) +
+                                      L", the drawing has " + std::to_wstring(verts.size()));
+  for (size_t i = 0; i < verts.size(); ++i) {
+    if (!(widthsGiven[i] & 1)) verts[i].startWidth = constWidth;
+    if (!(widthsGiven[i] & 2)) verts[i].endWidth = constWidth;
+  }
+  mOutline.verts = std::move(verts);
+  mOutline.closed = (flags & kLwClosed) != 0;
+  mOutline.elevation = elevation;
+  mOutline.normal = normal;
+  mPlinegen = (flags & kLwPlinegen) != 0;
+  vhost::dxfKeepBits(this, L"AcDbPolyline", 70, flags & ~(kLwClosed | kLwPlinegen));
+  mConstWidth = constWidth;
+  mThickness = thickness;
+  resbuf* idChain = nullptr;
+  if (anyId) {
+    resbuf* tail = nullptr;
+    for (Adesk::Int32 id : vertexIds) {
+      resbuf* node = acutNewRb(91);
+      node->resval.rlong = id;
+      (tail ? tail->rbnext : idChain) = node;
+      tail = node;
+    }
+  }
+  vhostSetDxfKept(kVertexIdsKey, idChain);
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/VhostAnnotationDxf.h"
 #include "arx/entities/AcDbRasterImageDef.h"
 #include "arx/entities/VhostAnnotationUtil.h"
 #include "arx/ge/AcDbExtents.h"
@@ -287,4 +288,117 @@ Acad::ErrorStatus AcDbRasterImage::dwgInFields(AcDbDwgFiler* filer) {
   filer->readInt8(&mContrast);
   filer->readInt8(&mFade);
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+Acad::ErrorStatus AcDbRasterImage::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbRasterImage");
+  filer->writeInt32(90, 0);
+  filer->writePoint3d(10, mOrigin);
+  const AcGeVector2d size = pixelSize();
+  filer->writeVector3d(11, size.x > 0.0 ? mU / size.x : mU);
+  filer->writeVector3d(12, size.y > 0.0 ? mV / size.y : mV);
+  filer->writePoint2d(13, AcGePoint2d(size.x, size.y));
+  filer->writeObjectId(340, mDef);
+  filer->writeInt16(70, mDisplay);
+  filer->writeInt8(280, (mDisplay & kClip) ? 1 : 0);
+  filer->writeInt8(281, mBrightness);
+  filer->writeInt8(282, mContrast);
+  filer->writeInt8(283, mFade);
+  const resbuf* kept = vhost::dxfKeptGroups(this, L"AcDbRasterImage");
+  // The definition reactor goes where it was read: before the clip data.
+  for (const resbuf* rb = kept; rb; rb = rb->rbnext) {
+    if (rb->restype != 360) continue;
+    resbuf one = *rb;
+    one.rbnext = nullptr;
+    filer->writeResBuf(one);
+  }
+  filer->writeInt16(71, mClipType == kInvalid ? 1 : mClipType);
+  filer->writeInt32(91, mClip.length());
+  for (const AcGePoint2d& p : mClip) filer->writePoint2d(14, p);
+  for (const resbuf* rb = kept; rb; rb = rb->rbnext) {
+    if (rb->restype == 360) continue;
+    resbuf one = *rb;
+    one.rbnext = nullptr;
+    filer->writeResBuf(one);
+  }
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbRasterImage::dxfInFields(AcDbDxfFiler* filer) {
+  using namespace vhost::annotdxf;
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbRasterImage")) return vhost::dxfBadSubclass(filer, L"AcDbRasterImage");
+  vhost::DxfKeptGroups kept(L"AcDbRasterImage");
+  AcGePoint3d origin, u(1, 0, 0), v(0, 1, 0), size;
+  AcDbObjectId def;
+  long display = kShow, clipState = -1, brightness = 50, contrast = 50, fade = 0, clipType = kInvalid, count = -1;
+  AcGePoint2dArray clip;
+  std::wstring error;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 90: break;  // class version
+      case 10: origin = vhost::dxfPoint(rb); break;
+      case 11: u = vhost::dxfPoint(rb); break;
+      case 12: v = vhost::dxfPoint(rb); break;
+      case 13: size = vhost::dxfPoint(rb); break;
+      case 340: def = vhost::dxfObjectId(rb); break;
+      case 70: display = rb.resval.rint; break;
+      case 280: clipState = rb.resval.rint; break;
+      case 281: brightness = rb.resval.rint; break;
+      case 282: contrast = rb.resval.rint; break;
+      case 283: fade = rb.resval.rint; break;
+      case 71: clipType = rb.resval.rint; break;
+      case 91: count = rb.resval.rlong; break;
+      case 14:
+        if (count >= 0 && clip.length() >= count) error = L"image has more clip vertices than its count (91)";
+        clip.append(AcGePoint2d(rb.resval.rpoint[0], rb.resval.rpoint[1]));
+        break;
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (error.empty()) {
+    if (!good(origin) || !good(u) || !good(v) || !good(size)) error = L"image point or vector is not finite";
+    else if (size.x < 0.0 || size.y < 0.0) error = L"image size (13) is negative";
+    else if (brightness < 0 || brightness > 100 || contrast < 0 || contrast > 100 || fade < 0 || fade > 100)
+      error = L"image brightness, contrast or fade out of 0..100";
+    else if (clipType < kInvalid || clipType > kPoly) error = L"image clip boundary type (71) out of range";
+    else if (count >= 0 && clip.length() != count) error = L"image clip vertex count (91) disagrees with the vertices";
+    else if (clipType == kRect && clip.length() != 2 && clip.length() != 0) error = L"rectangular image clip needs two corners";
+    else if (clipType == kPoly && clip.length() < 3) error = L"polygonal image clip needs three vertices or more";
+  }
+  for (const AcGePoint2d& p : clip)
+    if (error.empty() && !(std::isfinite(p.x) && std::isfinite(p.y))) error = L"image clip vertex is not finite";
+  AcGeVector3d uVec = u.asVector() * (size.x > 0.0 ? size.x : 1.0);
+  AcGeVector3d vVec = v.asVector() * (size.y > 0.0 ? size.y : 1.0);
+  if (error.empty() && (uVec.length() == 0.0 || vVec.length() == 0.0)) error = L"image pixel vectors (11, 12) are zero";
+  if (!error.empty()) return vhost::dxfError(filer, error);
+  mDef = def;
+  mOrigin = origin;
+  mU = uVec;
+  mV = vVec;
+  mCachedSize = AcGeVector2d(size.x, size.y);
+  mDisplay = static_cast<Adesk::Int16>(display);
+  if (clipState == 0) mDisplay = static_cast<Adesk::Int16>(mDisplay & ~kClip);
+  if (clipState > 0) mDisplay = static_cast<Adesk::Int16>(mDisplay | kClip);
+  mBrightness = static_cast<Adesk::Int8>(brightness);
+  mContrast = static_cast<Adesk::Int8>(contrast);
+  mFade = static_cast<Adesk::Int8>(fade);
+  if (clip.isEmpty()) {
+    resetClipBoundary();
+  } else {
+    mClipType = static_cast<Adesk::Int16>(clipType == kInvalid ? (clip.length() == 2 ? kRect : kPoly) : clipType);
+    mClip = clip;
+  }
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -70,6 +70,13 @@ class AcDbRasterImage : public AcDbEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // IMAGE: 90 version, 10 origin, 11 and 12 the vectors of one pixel along
+  // the width and the height, 13 the size in pixels, 340 the definition, 70
+  // display options, 280 clipping on, 281 brightness, 282 contrast, 283
+  // fade, 71 clip boundary type, 91 and 14 the clip vertices (pixel
+  // coordinates). The definition reactor (360) is kept as read.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  private:
   AcGeVector2d pixelSize() const;

@@ -1,11 +1,13 @@
 #include "arx/entities/AcDbRasterImageDef.h"
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDictionary.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfSupport.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDbRasterImageDef, AcDbObject, L"IMAGEDEF")
 
@@ -282,4 +284,62 @@ Acad::ErrorStatus AcDbRasterImageDef::dwgInFields(AcDbDwgFiler* filer) {
   filer->readVector2d(&mResolution);
   filer->readBoolean(&mLoaded);
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+namespace {
+bool keptHasCode(const AcDbObject* obj, int code) {
+  for (const resbuf* rb = vhost::dxfKeptGroups(obj, L"AcDbRasterImageDef"); rb; rb = rb->rbnext)
+    if (rb->restype == code) return true;
+  return false;
+}
+}  // namespace
+
+Acad::ErrorStatus AcDbRasterImageDef::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbRasterImageDef");
+  filer->writeInt32(90, 0);
+  filer->writeString(1, mSource);
+  filer->writePoint2d(10, AcGePoint2d(mWidth, mHeight));
+  filer->writePoint2d(11, AcGePoint2d(mResolution.x, mResolution.y));
+  if (!keptHasCode(this, 280)) filer->writeInt8(280, mLoaded ? 1 : 0);
+  if (!keptHasCode(this, 281)) filer->writeInt8(281, 0);
+  return vhost::dxfWriteKept(filer, this, L"AcDbRasterImageDef");
+}
+
+Acad::ErrorStatus AcDbRasterImageDef::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbRasterImageDef")) return vhost::dxfBadSubclass(filer, L"AcDbRasterImageDef");
+  vhost::DxfKeptGroups kept(L"AcDbRasterImageDef");
+  std::wstring source;
+  double width = 0.0, height = 0.0, resX = 1.0, resY = 1.0;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 90: break;  // class version
+      case 1: source = rb.resval.rstring ? rb.resval.rstring : L""; break;
+      case 10: width = rb.resval.rpoint[0]; height = rb.resval.rpoint[1]; break;
+      case 11: resX = rb.resval.rpoint[0]; resY = rb.resval.rpoint[1]; break;
+      default: kept.add(rb);  // 280 loaded and 281 units among them
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  auto wholePixels = [](double d) { return std::isfinite(d) && d >= 0.0 && d <= 2147483647.0 && d == std::floor(d); };
+  if (!wholePixels(width) || !wholePixels(height))
+    return vhost::dxfError(filer, L"image definition size (10) must be whole pixels");
+  if (!std::isfinite(resX) || !std::isfinite(resY) || resX < 0.0 || resY < 0.0)
+    return vhost::dxfError(filer, L"image definition pixel size (11) must be finite and not negative");
+  mSource = source;
+  mWidth = static_cast<Adesk::Int32>(width);
+  mHeight = static_cast<Adesk::Int32>(height);
+  mResolution = AcGeVector2d(resX, resY);
+  mLoaded = false;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

@@ -42,6 +42,11 @@ class AcDbRasterImageDef : public AcDbObject {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // IMAGEDEF: 90 version, 1 file name, 10 size in pixels, 11 size of a
+  // pixel, 280 loaded, 281 resolution units. Reading does not open the
+  // image file; the loaded flag and the units are written back as read.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   // Reads an image header from a file: pixel size, colour depth and kind.
   static Acad::ErrorStatus vhostReadImageHeader(const std::wstring& path, int& width, int& height, int& depth,

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cwchar>
 
 #include "arx/db/AcDbCurve.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/VhostAnnotationDxf.h"
 #include "arx/entities/AcDbArc.h"
 #include "arx/entities/AcDbCircle.h"
 #include "arx/entities/AcDbLine.h"
@@ -600,4 +603,140 @@ Acad::ErrorStatus AcDbRegion::dwgInFields(AcDbDwgFiler* filer) {
     mLoops.push_back(std::move(l));
   }
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+namespace {
+
+const wchar_t* const kRegionHeader = L"VeskCAD-region 1";
+
+// Modeler text in DXF: characters other than the space are mirrored (159 - c).
+std::wstring flipText(const std::wstring& in) {
+  std::wstring out(in);
+  for (wchar_t& c : out)
+    if (c != L' ' && c > 32 && c < 127) c = static_cast<wchar_t>(159 - c);
+  return out;
+}
+
+std::wstring hexNumber(double d) {
+  wchar_t buf[64];
+  std::swprintf(buf, 64, L"%a", d);
+  return buf;
+}
+
+bool parseNumbers(const std::wstring& line, const wchar_t* keyword, std::vector<double>& out, size_t count) {
+  out.clear();
+  const size_t klen = std::wcslen(keyword);
+  if (line.compare(0, klen, keyword) != 0) return false;
+  const wchar_t* p = line.c_str() + klen;
+  for (size_t i = 0; i < count; ++i) {
+    wchar_t* end = nullptr;
+    const double v = std::wcstod(p, &end);
+    if (end == p || !std::isfinite(v)) return false;
+    out.push_back(v);
+    p = end;
+  }
+  while (*p == L' ') ++p;
+  return *p == 0;
+}
+
+}  // namespace
+
+bool AcDbRegion::vhostHasForeignBody() const {
+  assertReadEnabled();
+  return mLoops.empty() && vhost::dxfKeptGroups(this, L"AcDbModelerGeometry#body") != nullptr;
+}
+
+Acad::ErrorStatus AcDbRegion::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbModelerGeometry");
+  if (mLoops.empty()) {
+    if (const resbuf* body = vhost::dxfKeptGroups(this, L"AcDbModelerGeometry#body"))
+      return vhost::annotdxf::writeChain(filer, body);
+  }
+  filer->writeInt16(70, 1);
+  std::vector<std::wstring> lines;
+  lines.push_back(kRegionHeader);
+  lines.push_back(L"normal " + hexNumber(mNormal.x) + L" " + hexNumber(mNormal.y) + L" " + hexNumber(mNormal.z));
+  lines.push_back(L"elevation " + hexNumber(mElevation));
+  lines.push_back(L"loops " + std::to_wstring(mLoops.size()));
+  for (const Loop& loop : mLoops) {
+    lines.push_back(L"loop " + std::to_wstring(loop.vertices.length()));
+    for (int i = 0; i < loop.vertices.length(); ++i) {
+      const double b = i < loop.bulges.length() ? loop.bulges[i] : 0.0;
+      lines.push_back(L"v " + hexNumber(loop.vertices[i].x) + L" " + hexNumber(loop.vertices[i].y) + L" " +
+                      hexNumber(b));
+    }
+  }
+  lines.push_back(L"end");
+  for (const std::wstring& line : lines) filer->writeString(1, flipText(line));
+  return vhost::dxfWriteKept(filer, this, L"AcDbModelerGeometry");
+}
+
+Acad::ErrorStatus AcDbRegion::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbModelerGeometry")) return vhost::dxfBadSubclass(filer, L"AcDbModelerGeometry");
+  vhost::annotdxf::GroupList list;
+  es = list.readFrom(filer);
+  if (es != Acad::eOk) return es;
+  std::vector<std::wstring> lines;
+  vhost::DxfKeptGroups kept(L"AcDbModelerGeometry");
+  for (size_t i = 0; i < list.size(); ++i) {
+    const resbuf& rb = list[i];
+    const std::wstring text = rb.resval.rstring && (rb.restype == 1 || rb.restype == 3) ? rb.resval.rstring : L"";
+    if (rb.restype == 1)
+      lines.push_back(flipText(text));
+    else if (rb.restype == 3 && !lines.empty())
+      lines.back() += flipText(text);
+    else if (rb.restype != 70)
+      kept.add(rb);
+  }
+  if (lines.empty() || lines.front() != kRegionHeader) {
+    // Another writer's body: kept exactly as read, not interpreted.
+    mLoops.clear();
+    vhost::DxfKeptGroups none(L"AcDbModelerGeometry");
+    none.storeInto(this);
+    vhostSetDxfKept(L"AcDbModelerGeometry#body", list.copyRange(0, list.size()));
+    return Acad::eOk;
+  }
+  auto bad = [&](const std::wstring& why) { return vhost::dxfError(filer, L"region body: " + why); };
+  std::vector<double> nums;
+  size_t at = 1;
+  AcGeVector3d normal;
+  double elevation = 0.0;
+  if (at >= lines.size() || !parseNumbers(lines[at++], L"normal", nums, 3)) return bad(L"normal expected");
+  normal.set(nums[0], nums[1], nums[2]);
+  AcGeVector3d unit;
+  if (!unitNormal(normal, unit)) return bad(L"the normal is not a direction");
+  if (at >= lines.size() || !parseNumbers(lines[at++], L"elevation", nums, 1)) return bad(L"elevation expected");
+  elevation = nums[0];
+  if (at >= lines.size() || !parseNumbers(lines[at++], L"loops", nums, 1) || nums[0] < 0 || nums[0] > 1e7)
+    return bad(L"loop count expected");
+  const size_t nLoops = static_cast<size_t>(nums[0]);
+  std::vector<Loop> loops;
+  for (size_t k = 0; k < nLoops; ++k) {
+    if (at >= lines.size() || !parseNumbers(lines[at++], L"loop", nums, 1) || nums[0] < 2 || nums[0] > 1e7)
+      return bad(L"loop vertex count expected");
+    const size_t n = static_cast<size_t>(nums[0]);
+    if (lines.size() - at < n) return bad(L"a loop has fewer vertices than its count");
+    Loop loop;
+    for (size_t i = 0; i < n; ++i) {
+      if (!parseNumbers(lines[at++], L"v", nums, 3)) return bad(L"vertex expected");
+      loop.vertices.append(AcGePoint2d(nums[0], nums[1]));
+      loop.bulges.append(nums[2]);
+    }
+    loops.push_back(std::move(loop));
+  }
+  if (at >= lines.size() || lines[at] != L"end") return bad(L"end expected");
+  mNormal = unit;
+  mElevation = elevation;
+  mLoops = std::move(loops);
+  vhostSetDxfKept(L"AcDbModelerGeometry#body", nullptr);
+  kept.storeInto(this);
+  return Acad::eOk;
 }

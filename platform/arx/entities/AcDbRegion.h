@@ -67,6 +67,22 @@ class AcDbRegion : public AcDbEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // REGION: "100 AcDbModelerGeometry", 70 version 1, then the body as text
+  // lines (1, with 3 continuing a line longer than 255 characters), each
+  // character c other than a space written as 159 - c as modeler data is.
+  //
+  // There is no solid modeler here, so a region this system made writes its
+  // own body text: a first line "VeskCAD-region 1", then the normal and
+  // elevation, and each loop's vertices and bulges in the plane, every
+  // number in exact hexadecimal floating-point form; it reads back exactly.
+  // Body data of any other writer (modeler data proper) is not interpreted:
+  // the region reads as one without loops and keeps the groups exactly as
+  // read, and writes them back unchanged for as long as it has no loops of
+  // its own (a Boolean operation that gives it loops replaces them).
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  // Whether the region holds body data from another writer, kept as read.
+  bool vhostHasForeignBody() const;
 
   struct Loop {
     AcGePoint2dArray vertices;  // in the plane's coordinates

@@ -26,11 +26,16 @@ class AcDbRotatedDimension : public AcDbDimension {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // The AcDbDimension groups, then "100 AcDbAlignedDimension": 13 and 14
+  // (extension line points, world), 50 rotation (degrees), 52 oblique (degrees), then "100 AcDbRotatedDimension".
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  protected:
   double vhostMeasure() const override;
   void vhostBuild(const Style& style, std::vector<AcDbEntity*>& out) const override;
   void vhostTransformPoints(const AcGeMatrix3d& xform) override;
+  AcGePoint3d vhostDxfDefinitionPoint() const override;
 
  private:
   AcGePoint3d mX1, mX2, mDimLine;

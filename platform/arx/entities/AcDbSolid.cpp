@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/VhostAnnotationDxf.h"
 #include "arx/entities/VhostAnnotationUtil.h"
 #include "arx/ge/AcDbExtents.h"
 #include "arx/ge/AcGeMatrix3d.h"
@@ -115,4 +116,58 @@ Acad::ErrorStatus AcDbSolid::dwgInFields(AcDbDwgFiler* filer) {
   filer->readDouble(&mThickness);
   filer->readVector3d(&mNormal);
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+Acad::ErrorStatus AcDbSolid::dxfOutFields(AcDbDxfFiler* filer) const {
+  using namespace vhost::annotdxf;
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbTrace");
+  for (int i = 0; i < 4; ++i) filer->writePoint3d(10 + i, wcsToOcs(mPoints[i], mNormal));
+  if (mThickness != 0.0) filer->writeDouble(39, mThickness);
+  if (!isZNormal(mNormal)) filer->writeVector3d(210, mNormal);
+  return vhost::dxfWriteKept(filer, this, L"AcDbTrace");
+}
+
+Acad::ErrorStatus AcDbSolid::dxfInFields(AcDbDxfFiler* filer) {
+  using namespace vhost::annotdxf;
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbTrace")) return vhost::dxfBadSubclass(filer, L"AcDbTrace");
+  vhost::DxfKeptGroups kept(L"AcDbTrace");
+  AcGePoint3d pts[4];
+  bool have[4] = {false, false, false, false};
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  double thickness = 0.0;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    if (rb.restype >= 10 && rb.restype <= 13) {
+      pts[rb.restype - 10] = vhost::dxfPoint(rb);
+      have[rb.restype - 10] = true;
+    } else if (rb.restype == 39) {
+      thickness = rb.resval.rreal;
+    } else if (rb.restype == 210) {
+      normal = vhost::dxfVector(rb);
+    } else {
+      kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (!have[0] || !have[1] || !have[2]) return vhost::dxfError(filer, L"solid needs at least three corners (10, 11, 12)");
+  if (!have[3]) pts[3] = pts[2];  // a triangle
+  for (const AcGePoint3d& p : pts)
+    if (!good(p)) return vhost::dxfError(filer, L"solid corner is not finite");
+  if (!good(thickness)) return vhost::dxfError(filer, L"solid thickness is not finite");
+  AcGeVector3d unit;
+  if (!unitNormal(normal, unit)) return vhost::dxfError(filer, L"solid normal (210) is not a direction");
+  mNormal = unit;
+  for (int i = 0; i < 4; ++i) mPoints[i] = ocsToWcs(pts[i], mNormal);
+  mThickness = thickness;
+  kept.storeInto(this);
+  return Acad::eOk;
 }

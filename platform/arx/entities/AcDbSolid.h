@@ -31,6 +31,11 @@ class AcDbSolid : public AcDbEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // SOLID: corners 10, 11, 12, 13 in the entity coordinate system of the
+  // normal, in the same order as pointAt 0 to 3 (both draw 0, 1, 3, 2: the
+  // third DXF corner is diagonal to the second), then 39 and 210.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  private:
   AcGePoint3d mPoints[4];

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/db/VhostDxfRecordFiling.h"
+#include "arx/db/VhostDxfSupport.h"
 #include "arx/entities/EntityPlaneUtil.h"
 #include "arx/entities/NurbsCurve.h"
 #include "arx/ge/AcGePlane.h"
@@ -599,4 +601,205 @@ Acad::ErrorStatus AcDbSpline::dwgInFields(AcDbDwgFiler* filer) {
   mFitPoints = std::move(fit);
   mFitDegree = fitDegree;
   return filer->filerStatus();
+}
+
+// ---- DXF filing --------------------------------------------------------------------------
+
+namespace {
+
+enum SplineDxfFlags : Adesk::Int16 {
+  kSplClosed = 1,
+  kSplPeriodic = 2,
+  kSplRational = 4,
+  kSplPlanar = 8,
+  kSplLinear = 16,
+  kSplKnownFlags = 31,  // other bits are kept as read
+};
+
+// Tolerances a drawing leaves out default to these.
+constexpr double kDefaultKnotTol = 1e-7;
+constexpr double kDefaultCtrlTol = 1e-7;
+constexpr double kDefaultFitTol = 1e-10;
+
+}  // namespace
+
+Acad::ErrorStatus AcDbSpline::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbSpline");
+  Adesk::Int16 flags = 0;
+  if (mCurve) {
+    AcGePlane plane;
+    AcDb::Planarity planarity = AcDb::kNonPlanar;
+    if (getPlane(plane, planarity) == Acad::eOk && planarity != AcDb::kNonPlanar) {
+      flags |= kSplPlanar;
+      if (planarity == AcDb::kLinear) flags |= kSplLinear;
+      AcGeVector3d n = plane.normal();
+      if (n.z < 0.0 || (n.z == 0.0 && (n.y < 0.0 || (n.y == 0.0 && n.x < 0.0)))) n.negate();
+      filer->writeVector3d(210, n);
+    }
+    if (isClosed()) flags |= kSplClosed;
+    if (mPeriodic) flags |= kSplPeriodic;
+    if (mCurve->isRational()) flags |= kSplRational;
+  }
+  flags |= static_cast<Adesk::Int16>(vhost::dxfKeptBits(this, L"AcDbSpline", 70));
+  const bool fit = mHasFit && mFitPoints.size() >= 2;
+  filer->writeInt16(70, flags);
+  filer->writeInt16(71, static_cast<Adesk::Int16>(mCurve ? mCurve->degree() : mFitDegree));
+  filer->writeInt16(72, static_cast<Adesk::Int16>(mCurve ? mCurve->knots().size() : 0));
+  filer->writeInt16(73, static_cast<Adesk::Int16>(mCurve ? mCurve->numControlPoints() : 0));
+  filer->writeInt16(74, static_cast<Adesk::Int16>(fit ? mFitPoints.size() : 0));
+  filer->writeDouble(42, mKnotTol);
+  filer->writeDouble(43, mCtrlTol);
+  if (fit) {
+    filer->writeDouble(44, mFitTol);
+    if (!mStartTangent.isZeroLength()) filer->writeVector3d(12, mStartTangent);
+    if (!mEndTangent.isZeroLength()) filer->writeVector3d(13, mEndTangent);
+  }
+  if (mCurve) {
+    for (double k : mCurve->knots()) filer->writeDouble(40, k);
+    for (double w : mCurve->weights()) filer->writeDouble(41, w);
+    for (const AcGePoint3d& p : mCurve->controlPoints()) filer->writePoint3d(10, p);
+  }
+  if (fit)
+    for (const AcGePoint3d& p : mFitPoints) filer->writePoint3d(11, p);
+  vhost::dxfWriteKept(filer, this, L"AcDbSpline");
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbSpline::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = vhost::CurveEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbSpline")) return vhost::dxfBadSubclass(filer, L"AcDbSpline");
+  int flags = 0, degree = -1, nKnots = -1, nCtrl = -1, nFit = -1;
+  double knotTol = kDefaultKnotTol, ctrlTol = kDefaultCtrlTol, fitTol = kDefaultFitTol;
+  AcGeVector3d startTangent, endTangent;
+  std::vector<double> knots, weights;
+  std::vector<AcGePoint3d> ctrl, fitPts;
+  vhost::DxfKeptGroups kept(L"AcDbSpline");
+  const wchar_t* bad = nullptr;
+  auto tolerance = [&](double v, double& into, const wchar_t* what) {
+    if (!(v >= 0.0) || !std::isfinite(v)) bad = what;
+    into = v;
+  };
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 210:  // the plane follows from the control points
+        if (!vhost::isFinite(vhost::dxfVector(rb))) bad = L"SPLINE: normal (210) is not a number";
+        break;
+      case 70:
+        flags = rb.resval.rint;
+        break;
+      case 71:
+        degree = rb.resval.rint;
+        if (degree < 1 || degree > vhost::NurbsCurve::kMaxDegree) bad = L"SPLINE: degree (71) must be 1 to 25";
+        break;
+      case 72:
+        nKnots = static_cast<unsigned short>(rb.resval.rint);  // counts run to 65535
+        break;
+      case 73:
+        nCtrl = static_cast<unsigned short>(rb.resval.rint);  // counts run to 65535
+        break;
+      case 74:
+        nFit = static_cast<unsigned short>(rb.resval.rint);  // counts run to 65535
+        break;
+      case 42:
+        tolerance(rb.resval.rreal, knotTol, L"SPLINE: knot tolerance (42) must be a number >= 0");
+        break;
+      case 43:
+        tolerance(rb.resval.rreal, ctrlTol, L"SPLINE: control point tolerance (43) must be a number >= 0");
+        break;
+      case 44:
+        tolerance(rb.resval.rreal, fitTol, L"SPLINE: fit tolerance (44) must be a number >= 0");
+        break;
+      case 12:
+        startTangent = vhost::dxfVector(rb);
+        if (!vhost::isFinite(startTangent)) bad = L"SPLINE: start tangent (12) is not a number";
+        break;
+      case 13:
+        endTangent = vhost::dxfVector(rb);
+        if (!vhost::isFinite(endTangent)) bad = L"SPLINE: end tangent (13) is not a number";
+        break;
+      case 40:
+        if (!std::isfinite(rb.resval.rreal)) bad = L"SPLINE: knot value (40) is not a number";
+        knots.push_back(rb.resval.rreal);
+        break;
+      case 41:
+        if (!(rb.resval.rreal > 0.0) || !std::isfinite(rb.resval.rreal))
+          bad = L"SPLINE: weight (41) must be a positive number";
+        weights.push_back(rb.resval.rreal);
+        break;
+      case 10:
+        ctrl.push_back(vhost::dxfPoint(rb));
+        if (!vhost::isFinite(ctrl.back())) bad = L"SPLINE: control point (10) is not a number";
+        break;
+      case 11:
+        fitPts.push_back(vhost::dxfPoint(rb));
+        if (!vhost::isFinite(fitPts.back())) bad = L"SPLINE: fit point (11) is not a number";
+        break;
+      default:
+        kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+    if (bad) return vhost::dxfError(filer, bad);
+  }
+  if (es != Acad::eEndOfObject) return es;
+
+  auto countError = [&](const wchar_t* what, int given, size_t read) {
+    return vhost::dxfError(filer, std::wstring(L"SPLINE: ") + what + L" says " + std::to_wstring(given) +
+                                      L", the drawing has " + std::to_wstring(read));
+  };
+  if (nKnots >= 0 && static_cast<size_t>(nKnots) != knots.size())
+    return countError(L"the number of knots (72)", nKnots, knots.size());
+  if (nCtrl >= 0 && static_cast<size_t>(nCtrl) != ctrl.size())
+    return countError(L"the number of control points (73)", nCtrl, ctrl.size());
+  if (nFit >= 0 && static_cast<size_t>(nFit) != fitPts.size())
+    return countError(L"the number of fit points (74)", nFit, fitPts.size());
+  if (!weights.empty() && weights.size() != ctrl.size())
+    return countError(L"the number of weights (41) for the control points", static_cast<int>(ctrl.size()),
+                      weights.size());
+  if (fitPts.size() == 1) return vhost::dxfError(filer, L"SPLINE: a single fit point (11) makes no curve");
+  if (degree < 0) {
+    if (!ctrl.empty()) return vhost::dxfError(filer, L"SPLINE: degree (71) missing");
+    degree = 3;
+  }
+
+  std::shared_ptr<vhost::NurbsCurve> curve;
+  if (!ctrl.empty()) {
+    if ((flags & kSplRational) && weights.empty()) weights.assign(ctrl.size(), 1.0);
+    curve = std::make_shared<vhost::NurbsCurve>(degree, std::move(ctrl), std::move(knots), std::move(weights));
+    std::string why;
+    if (!curve->isValid(&why))
+      return vhost::dxfError(filer, L"SPLINE: the control points and knots make no curve: " +
+                                        std::wstring(why.begin(), why.end()));
+  } else if (!knots.empty() || !weights.empty()) {
+    return vhost::dxfError(filer, L"SPLINE: knots or weights without control points");
+  }
+  const bool hasFit = fitPts.size() >= 2;
+  vhost::NurbsCurve fitted;
+  if (!curve && hasFit) {
+    // Only fit data: the curve is made through them.
+    if (!vhost::NurbsCurve::interpolate(fitPts, degree, startTangent, endTangent, fitted))
+      return vhost::dxfError(filer, L"SPLINE: the fit points (11) make no curve (repeated points)");
+    curve = std::make_shared<vhost::NurbsCurve>(std::move(fitted));
+    if (fitPts.front().isEqualTo(fitPts.back())) flags |= kSplClosed;
+    flags &= ~kSplPeriodic;
+  }
+  mCurve = curve;
+  vhost::dxfKeepBits(this, L"AcDbSpline", 70, flags & ~kSplKnownFlags);
+  mClosed = (flags & kSplClosed) != 0;
+  mPeriodic = (flags & kSplPeriodic) != 0;
+  mKnotTol = knotTol;
+  mCtrlTol = ctrlTol;
+  mHasFit = hasFit;
+  mFitPoints = hasFit ? std::move(fitPts) : std::vector<AcGePoint3d>();
+  mFitDegree = degree;
+  mFitTol = hasFit ? fitTol : 0.0;
+  mStartTangent = hasFit ? startTangent : AcGeVector3d();
+  mEndTangent = hasFit ? endTangent : AcGeVector3d();
+  kept.storeInto(this);
+  return Acad::eOk;
 }

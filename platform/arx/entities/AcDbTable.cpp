@@ -6,6 +6,8 @@
 #include "arx/db/AcDbBlockTable.h"
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/VhostAnnotationDxf.h"
+#include "arx/db/VhostDxfMemoryFiler.h"
 #include "arx/entities/AcDbLine.h"
 #include "arx/entities/AcDbMText.h"
 #include "arx/entities/VhostAnnotationUtil.h"
@@ -954,4 +956,215 @@ Acad::ErrorStatus AcDbTable::dwgInFields(AcDbDwgFiler* filer) {
   mStyle = style;
   mStale = true;
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+namespace {
+constexpr int kOverrideAlignment = 0x01;
+constexpr int kOverrideTextStyle = 0x10;
+constexpr int kOverrideTextHeight = 0x20;
+}  // namespace
+
+void AcDbTable::vhostDxfOutModel(AcDbDxfFiler* filer) const {
+  filer->writeInt8(280, 0);
+  filer->writeObjectId(342, mStyle);
+  filer->writeObjectId(343, blockTableRecord());
+  filer->writeVector3d(11, direction());
+  filer->writeInt32(90, 0);
+  filer->writeInt32(91, static_cast<Adesk::Int32>(mRows.size()));
+  filer->writeInt32(92, static_cast<Adesk::Int32>(mCols.size()));
+  filer->writeInt32(93, 0);
+  filer->writeInt32(94, 0);
+  filer->writeInt32(95, 0);
+  filer->writeInt32(96, 0);
+  for (double h : mRows) filer->writeDouble(141, h);
+  for (double w : mCols) filer->writeDouble(142, w);
+  for (size_t r = 0; r < mRows.size(); ++r) {
+    for (size_t c = 0; c < mCols.size(); ++c) {
+      const Cell& cl = cell(static_cast<int>(r), static_cast<int>(c));
+      int spanCols = 1, spanRows = 1;
+      bool covered = false;
+      for (const Range& m : mMerges) {
+        if (!m.contains(static_cast<int>(r), static_cast<int>(c))) continue;
+        if (m.minRow == static_cast<int>(r) && m.minCol == static_cast<int>(c)) {
+          spanCols = m.maxCol - m.minCol + 1;
+          spanRows = m.maxRow - m.minRow + 1;
+        } else {
+          covered = true;
+        }
+      }
+      int overrides = 0;
+      if (cl.alignment != 0) overrides |= kOverrideAlignment;
+      if (!cl.textStyle.isNull()) overrides |= kOverrideTextStyle;
+      if (cl.textHeight > 0.0) overrides |= kOverrideTextHeight;
+      filer->writeInt16(171, cl.type);
+      filer->writeInt16(172, 0);
+      filer->writeInt16(173, covered ? 1 : 0);
+      filer->writeInt16(174, 0);
+      filer->writeInt16(175, static_cast<Adesk::Int16>(covered ? 0 : spanCols));
+      filer->writeInt16(176, static_cast<Adesk::Int16>(covered ? 0 : spanRows));
+      filer->writeInt32(91, overrides);
+      filer->writeInt16(178, 0);
+      filer->writeDouble(145, 0.0);
+      if (cl.type != AcDb::kBlockCell) vhost::annotdxf::writeChunked(filer, cl.text, 1, 2);
+      if (!cl.textStyle.isNull()) filer->writeString(7, vhost::annotdxf::recordName(cl.textStyle));
+      if (cl.textHeight > 0.0) filer->writeDouble(140, cl.textHeight);
+      if (cl.alignment != 0) filer->writeInt16(170, cl.alignment);
+    }
+  }
+  if (mFlow >= 0) filer->writeInt16(70, mFlow);
+  if (mHorzMargin >= 0.0) filer->writeDouble(40, mHorzMargin);
+  if (mVertMargin >= 0.0) filer->writeDouble(41, mVertMargin);
+  if (mTitleSuppressed >= 0) filer->writeInt8(280, mTitleSuppressed);
+  if (mHeaderSuppressed >= 0) filer->writeInt8(281, mHeaderSuppressed);
+}
+
+Acad::ErrorStatus AcDbTable::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbBlockReference::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbTable");
+  vhost::DxfMemoryFiler mine(filer->database());
+  vhostDxfOutModel(&mine);
+  if (const resbuf* asRead =
+          vhost::annotdxf::verbatimIfUnchanged(this, L"AcDbTable", vhost::annotdxf::digestGroups(mine.groups())))
+    return vhost::annotdxf::writeChain(filer, asRead);
+  for (const resbuf* rb : mine.groups()) filer->writeResBuf(*rb);
+  return vhost::dxfWriteKept(filer, this, L"AcDbTable");
+}
+
+Acad::ErrorStatus AcDbTable::dxfInFields(AcDbDxfFiler* filer) {
+  using vhost::annotdxf::GroupCursor;
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbBlockReference::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbTable")) return vhost::dxfBadSubclass(filer, L"AcDbTable");
+  vhost::annotdxf::GroupList list;
+  es = list.readFrom(filer);
+  if (es != Acad::eOk) return es;
+  AcDbDatabase* db = vhost::annotdxf::databaseFor(filer, this);
+  GroupCursor cur(list, filer, L"table");
+  vhost::DxfKeptGroups kept(L"AcDbTable");
+  AcDbObjectId style;
+  long rows = -1, cols = -1;
+  std::vector<double> heights, widths;
+  // The header: everything up to the first cell.
+  while (!cur.atEnd() && cur.peekCode() != 171) {
+    const resbuf& rb = cur.next();
+    switch (rb.restype) {
+      case 280: case 343: case 11: case 90: case 93: case 94: case 95: case 96: break;
+      case 342: style = vhost::dxfObjectId(rb); break;
+      case 91: rows = rb.resval.rlong; break;
+      case 92: cols = rb.resval.rlong; break;
+      case 141: heights.push_back(rb.resval.rreal); break;
+      case 142: widths.push_back(rb.resval.rreal); break;
+      default: kept.add(rb);
+    }
+  }
+  if (rows < 1 || cols < 1 || rows > 100000 || cols > 100000 || rows * cols > 10000000)
+    return vhost::dxfError(filer, L"table row (91) or column (92) count out of range");
+  if (static_cast<long>(heights.size()) != rows || static_cast<long>(widths.size()) != cols)
+    return vhost::dxfError(filer, L"table row heights (141) or column widths (142) disagree with the counts");
+  for (double v : heights)
+    if (!(v > 0.0) || !std::isfinite(v)) return vhost::dxfError(filer, L"table row height must be positive");
+  for (double v : widths)
+    if (!(v > 0.0) || !std::isfinite(v)) return vhost::dxfError(filer, L"table column width must be positive");
+  std::vector<Cell> cells(static_cast<size_t>(rows * cols));
+  std::vector<Range> merges;
+  for (long i = 0; i < rows * cols; ++i) {
+    Cell& cl = cells[static_cast<size_t>(i)];
+    long type = 0;
+    if (!cur.takeInt(171, type, 1, 2)) return cur.status();
+    cl.type = static_cast<Adesk::Int16>(type);
+    const bool last = i == rows * cols - 1;
+    long spanCols = 1, spanRows = 1;
+    bool covered = false;
+    std::wstring chunks, text;
+    std::vector<int> seen;
+    while (!cur.atEnd() && cur.peekCode() != 171) {
+      const int code = cur.peekCode();
+      if (last && (code == 70 || code == 40 || code == 41 || code == 280 || code == 281 ||
+                   std::find(seen.begin(), seen.end(), code) != seen.end()))
+        break;  // the table's own groups follow the last cell
+      seen.push_back(code);
+      const resbuf& rb = cur.next();
+      const ACHAR* str = rb.resval.rstring;
+      switch (code) {
+        case 173: covered = rb.resval.rint != 0; break;
+        case 175: spanCols = rb.resval.rint; break;
+        case 176: spanRows = rb.resval.rint; break;
+        case 2: chunks += str ? str : L""; seen.pop_back(); break;
+        case 1: text = str ? str : L""; break;
+        case 7:
+          cl.textStyle = db && str ? vhost::annotdxf::findRecord(db->textStyleTableId(), str) : AcDbObjectId();
+          break;
+        case 140:
+          cl.textHeight = rb.resval.rreal;
+          if (!(cl.textHeight >= 0.0) || !std::isfinite(cl.textHeight))
+            return vhost::dxfError(filer, L"table cell text height (140) must not be negative");
+          break;
+        case 170:
+          cl.alignment = rb.resval.rint;
+          if (cl.alignment < 0 || cl.alignment > AcDb::kBottomRight)
+            return vhost::dxfError(filer, L"table cell alignment (170) out of range");
+          break;
+        case 301:
+          // A cell value block of another writer: skipped to its end.
+          while (!cur.atEnd()) {
+            const resbuf& v = cur.next();
+            if (v.restype == 304 && v.resval.rstring && std::wstring(v.resval.rstring) == L"ACVALUE_END") break;
+          }
+          seen.clear();
+          break;
+        default: break;  // flags, borders and colours of the cell
+      }
+    }
+    cl.text = chunks + text;
+    if (!covered && (spanCols > 1 || spanRows > 1)) {
+      const long r = i / cols, c = i % cols;
+      if (spanCols < 1 || spanRows < 1 || r + spanRows > rows || c + spanCols > cols)
+        return vhost::dxfError(filer, L"table cell merge (175, 176) reaches beyond the table");
+      const Range m{static_cast<int>(r), static_cast<int>(r + spanRows - 1), static_cast<int>(c),
+                    static_cast<int>(c + spanCols - 1)};
+      for (const Range& o : merges)
+        if (!(m.maxRow < o.minRow || o.maxRow < m.minRow || m.maxCol < o.minCol || o.maxCol < m.minCol))
+          return vhost::dxfError(filer, L"table cell merges overlap");
+      merges.push_back(m);
+    }
+  }
+  long flow = -1, title = -1, header = -1;
+  double horz = -1.0, vert = -1.0;
+  while (!cur.atEnd()) {
+    const resbuf& rb = cur.next();
+    switch (rb.restype) {
+      case 70: flow = rb.resval.rint; break;
+      case 40: horz = rb.resval.rreal; break;
+      case 41: vert = rb.resval.rreal; break;
+      case 280: title = rb.resval.rint; break;
+      case 281: header = rb.resval.rint; break;
+      default: kept.add(rb);
+    }
+  }
+  if (flow != -1 && flow != AcDb::kTtoB && flow != AcDb::kBtoT)
+    return vhost::dxfError(filer, L"table flow direction (70) out of range");
+  if (!std::isfinite(horz) || !std::isfinite(vert) || (horz < 0.0 && horz != -1.0) || (vert < 0.0 && vert != -1.0))
+    return vhost::dxfError(filer, L"table cell margins (40, 41) must not be negative");
+  mStyle = style;
+  mRows = std::move(heights);
+  mCols = std::move(widths);
+  mCells = std::move(cells);
+  mMerges = std::move(merges);
+  mFlow = static_cast<Adesk::Int16>(flow);
+  mHorzMargin = horz;
+  mVertMargin = vert;
+  mTitleSuppressed = static_cast<Adesk::Int8>(title < 0 ? -1 : (title != 0));
+  mHeaderSuppressed = static_cast<Adesk::Int8>(header < 0 ? -1 : (header != 0));
+  mStale = false;  // the block read with the table is used as it is
+  kept.storeInto(this);
+  vhost::DxfMemoryFiler mine(filer->database());
+  vhostDxfOutModel(&mine);
+  vhost::annotdxf::storeVerbatim(this, L"AcDbTable", vhost::annotdxf::digestGroups(mine.groups()),
+                                 list.copyRange(0, list.size()));
+  return Acad::eOk;
 }

@@ -116,6 +116,22 @@ class AcDbTable : public AcDbBlockReference {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // ACAD_TABLE: the AcDbBlockReference groups, then "100 AcDbTable": 280
+  // version, 342 style, 343 the table's block, 11 direction, 90 value flag,
+  // 91 rows, 92 columns, 93-96 override and border flags, 141 row heights,
+  // 142 column widths, then per cell (row by row) 171 type, 172 flag, 173
+  // merged (a cell covered by a merge), 174 autofit, 175/176 merge size in
+  // columns and rows (at the merge's top-left cell), 91 overrides (0x01
+  // alignment, 0x10 text style, 0x20 text height), 178 virtual edge, 145
+  // rotation, the text in 2 ... 1 chunks, 7 text style by name, 140 text
+  // height, 170 alignment; then the table's own overrides 70 flow, 40/41
+  // margins, 280/281 title and header suppressed. Cell value blocks (301
+  // CELL_VALUE ... 304 ACVALUE_END) and other groups of other writers are
+  // skipped; a table read from a file writes its groups back exactly as
+  // read for as long as nothing it models changes. A block read with the
+  // table is used as it is (not rebuilt) until the table changes.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  protected:
   Acad::ErrorStatus subClose() override;
@@ -164,6 +180,8 @@ class AcDbTable : public AcDbBlockReference {
   void buildLocal(std::vector<AcDbEntity*>& out) const;
   AcGeMatrix3d localToWorld() const;
   void markChanged() { mStale = true; }
+  // The AcDbTable groups this table writes from its model.
+  void vhostDxfOutModel(AcDbDxfFiler* filer) const;
 
   AcDbObjectId mStyle;
   std::vector<double> mRows;  // row heights as set

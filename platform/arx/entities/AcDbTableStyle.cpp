@@ -5,6 +5,7 @@
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDictionary.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/VhostAnnotationDxf.h"
 #include "arx/entities/VhostAnnotationUtil.h"
 
 VHOST_DEFINE_BUILTIN_CLASS(AcDbTableStyle, AcDbObject, L"TABLESTYLE")
@@ -258,4 +259,136 @@ Acad::ErrorStatus AcDbTableStyle::dwgInFields(AcDbDwgFiler* filer) {
     r.background.setColor(background);
   }
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+namespace {
+const int kDxfRowOrder[3] = {0, 2, 1};  // data, header, title
+
+void writeColor(AcDbDxfFiler* filer, int aciCode, int rgbCode, const AcCmColor& c) {
+  filer->writeInt16(aciCode, static_cast<Adesk::Int16>(c.colorIndex()));
+  if (c.isByColor())
+    filer->writeInt32(rgbCode, static_cast<Adesk::Int32>((c.red() << 16) | (c.green() << 8) | c.blue()));
+}
+
+bool readColor(const resbuf& rb, bool rgb, AcCmColor& c) {
+  if (rgb) {
+    const Adesk::Int32 v = rb.resval.rlong;
+    return c.setRGB(static_cast<Adesk::UInt8>((v >> 16) & 0xFF), static_cast<Adesk::UInt8>((v >> 8) & 0xFF),
+                    static_cast<Adesk::UInt8>(v & 0xFF)) == Acad::eOk;
+  }
+  const int idx = rb.resval.rint;
+  return idx >= 0 && idx <= 257 && c.setColorIndex(static_cast<Adesk::UInt16>(idx)) == Acad::eOk;
+}
+}  // namespace
+
+Acad::ErrorStatus AcDbTableStyle::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbTableStyle");
+  filer->writeInt8(280, 0);
+  filer->writeString(3, mDescription);
+  filer->writeInt16(70, mFlow);
+  filer->writeInt16(71, 0);
+  filer->writeDouble(40, mHorzMargin);
+  filer->writeDouble(41, mVertMargin);
+  filer->writeInt8(280, mTitleSuppressed ? 1 : 0);
+  filer->writeInt8(281, mHeaderSuppressed ? 1 : 0);
+  for (int slotIndex : kDxfRowOrder) {
+    const RowStyle& r = mRows[slotIndex];
+    filer->writeString(7, vhost::annotdxf::recordName(r.textStyle));
+    filer->writeDouble(140, r.textHeight);
+    filer->writeInt16(170, r.alignment);
+    writeColor(filer, 62, 420, r.color);
+    writeColor(filer, 63, 421, r.background);
+    filer->writeInt8(283, r.backgroundNone ? 0 : 1);
+  }
+  return vhost::dxfWriteKept(filer, this, L"AcDbTableStyle");
+}
+
+Acad::ErrorStatus AcDbTableStyle::dxfInFields(AcDbDxfFiler* filer) {
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbTableStyle")) return vhost::dxfBadSubclass(filer, L"AcDbTableStyle");
+  vhost::DxfKeptGroups kept(L"AcDbTableStyle");
+  AcDbDatabase* db = vhost::annotdxf::databaseFor(filer, this);
+  RowStyle rows[3] = {mRows[0], mRows[1], mRows[2]};
+  std::wstring description;
+  long flow = AcDb::kTtoB;
+  double horz = mHorzMargin, vert = mVertMargin;
+  bool title = false, header = false, haveVersion = false;
+  int row = -1;  // the row type being read (a 7 starts the next)
+  std::wstring error;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    RowStyle* r = row >= 0 && row < 3 ? &rows[kDxfRowOrder[row]] : nullptr;
+    switch (rb.restype) {
+      case 280:
+        if (!haveVersion)
+          haveVersion = true;
+        else
+          title = rb.resval.rint != 0;
+        break;
+      case 3: description = rb.resval.rstring ? rb.resval.rstring : L""; break;
+      case 70: flow = rb.resval.rint; break;
+      case 71: break;
+      case 40: horz = rb.resval.rreal; break;
+      case 41: vert = rb.resval.rreal; break;
+      case 281: header = rb.resval.rint != 0; break;
+      case 7:
+        if (++row < 3) {
+          const std::wstring name = rb.resval.rstring ? rb.resval.rstring : L"";
+          rows[kDxfRowOrder[row]].textStyle =
+              db ? vhost::annotdxf::findRecord(db->textStyleTableId(), name) : AcDbObjectId();
+        } else {
+          kept.add(rb);
+        }
+        break;
+      case 140:
+        if (r) r->textHeight = rb.resval.rreal; else kept.add(rb);
+        break;
+      case 170:
+        if (r) r->alignment = rb.resval.rint; else kept.add(rb);
+        break;
+      case 62: case 63: case 420: case 421:
+        if (r) {
+          const bool rgb = rb.restype >= 420;
+          AcCmColor& c = (rb.restype == 62 || rb.restype == 420) ? r->color : r->background;
+          if (!readColor(rb, rgb, c)) error = L"table style colour out of range";
+        } else {
+          kept.add(rb);
+        }
+        break;
+      case 283:
+        if (r) r->backgroundNone = rb.resval.rint == 0; else kept.add(rb);
+        break;
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  if (error.empty()) {
+    if (flow != AcDb::kTtoB && flow != AcDb::kBtoT) error = L"table style flow direction (70) out of range";
+    else if (!(horz >= 0.0) || !(vert >= 0.0) || !std::isfinite(horz) || !std::isfinite(vert))
+      error = L"table style cell margins (40, 41) must not be negative";
+    for (const RowStyle& r : rows) {
+      if (!error.empty()) break;
+      if (!(r.textHeight > 0.0) || !std::isfinite(r.textHeight)) error = L"table style text height (140) must be positive";
+      else if (r.alignment < AcDb::kTopLeft || r.alignment > AcDb::kBottomRight)
+        error = L"table style alignment (170) out of range";
+    }
+  }
+  if (!error.empty()) return vhost::dxfError(filer, error);
+  mDescription = description;
+  mFlow = static_cast<Adesk::Int16>(flow);
+  mHorzMargin = horz;
+  mVertMargin = vert;
+  mTitleSuppressed = title;
+  mHeaderSuppressed = header;
+  for (int i = 0; i < 3; ++i) mRows[i] = rows[i];
+  kept.storeInto(this);
+  return Acad::eOk;
 }

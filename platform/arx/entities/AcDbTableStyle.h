@@ -72,6 +72,13 @@ class AcDbTableStyle : public AcDbObject {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // TABLESTYLE: 280 version, 3 description, 70 flow, 71 flags, 40/41 cell
+  // margins, 280/281 title and header suppressed, then for the data, header
+  // and title rows in that order: 7 text style by name, 140 text height,
+  // 170 alignment, 62/420 text colour, 63/421 background colour, 283
+  // background on. Border and format groups are kept as read.
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  private:
   struct RowStyle {

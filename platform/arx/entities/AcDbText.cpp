@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbDwgFiler.h"
+#include "arx/entities/AcDbAttribute.h"
+#include "arx/entities/AcDbAttributeDefinition.h"
+#include "arx/entities/VhostAnnotationDxf.h"
 #include "arx/entities/VhostAnnotationUtil.h"
 #include "arx/ge/AcDbExtents.h"
 #include "arx/ge/AcGeMatrix3d.h"
@@ -417,4 +421,132 @@ Acad::ErrorStatus AcDbText::dwgInFields(AcDbDwgFiler* filer) {
   mMirrorX = (generation & 2) != 0;
   mMirrorY = (generation & 4) != 0;
   return filer->filerStatus();
+}
+
+// --- DXF filing -----------------------------------------------------------------------------------
+
+namespace {
+bool isAttributeKind(const AcDbObject* obj) {
+  return obj->isKindOf(AcDbAttribute::desc()) || obj->isKindOf(AcDbAttributeDefinition::desc());
+}
+}  // namespace
+
+Acad::ErrorStatus AcDbText::dxfOutFields(AcDbDxfFiler* filer) const {
+  using namespace vhost::annotdxf;
+  assertReadEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeString(100, L"AcDbText");
+  if (mThickness != 0.0) filer->writeDouble(39, mThickness);
+  filer->writePoint3d(10, wcsToOcs(mPosition, mNormal));
+  filer->writeDouble(40, mHeight);
+  filer->writeString(1, mText);
+  if (mRotation != 0.0) filer->writeDouble(50, toDegrees(mRotation));
+  if (mWidthFactor != 1.0) filer->writeDouble(41, mWidthFactor);
+  if (mOblique != 0.0) filer->writeDouble(51, toDegrees(mOblique));
+  if (!mStyle.isNull()) {
+    const std::wstring name = recordName(mStyle);
+    if (!name.empty()) filer->writeString(7, name);
+  }
+  const Adesk::Int16 generation = static_cast<Adesk::Int16>((mMirrorX ? 2 : 0) | (mMirrorY ? 4 : 0));
+  if (generation != 0) filer->writeInt16(71, generation);
+  if (mHorz != AcDb::kTextLeft) filer->writeInt16(72, mHorz);
+  const bool justified = mHorz != AcDb::kTextLeft || mVert != AcDb::kTextBase;
+  if (justified || mAlignment.x != mPosition.x || mAlignment.y != mPosition.y || mAlignment.z != mPosition.z)
+    filer->writePoint3d(11, wcsToOcs(mAlignment, mNormal));
+  if (!isZNormal(mNormal)) filer->writeVector3d(210, mNormal);
+  vhost::dxfWriteKept(filer, this, L"AcDbText");
+  if (!isAttributeKind(this)) {
+    filer->writeString(100, L"AcDbText");
+    if (mVert != AcDb::kTextBase) filer->writeInt16(73, mVert);
+    vhost::dxfWriteKept(filer, this, L"AcDbText#2");
+  }
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer) {
+  using namespace vhost::annotdxf;
+  assertWriteEnabled();
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  if (es != Acad::eOk) return es;
+  if (!filer->atSubclassData(L"AcDbText")) return vhost::dxfBadSubclass(filer, L"AcDbText");
+  vhost::DxfKeptGroups kept(L"AcDbText");
+  AcDbDatabase* db = databaseFor(filer, this);
+  AcGePoint3d position, alignment;
+  AcGeVector3d normal = AcGeVector3d::kZAxis;
+  bool haveAlignment = false;
+  double height = mHeight, width = 1.0, rotation = 0.0, oblique = 0.0, thickness = 0.0;
+  long generation = 0, horz = AcDb::kTextLeft;
+  std::wstring text;
+  AcDbObjectId style;
+  std::wstring error;
+  resbuf rb;
+  while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+    switch (rb.restype) {
+      case 39: thickness = rb.resval.rreal; break;
+      case 10: position = vhost::dxfPoint(rb); break;
+      case 11: alignment = vhost::dxfPoint(rb); haveAlignment = true; break;
+      case 40: height = rb.resval.rreal; break;
+      case 1: text = rb.resval.rstring ? rb.resval.rstring : L""; break;
+      case 50: rotation = toRadians(rb.resval.rreal); break;
+      case 41: width = rb.resval.rreal; break;
+      case 51: oblique = toRadians(rb.resval.rreal); break;
+      case 71: generation = rb.resval.rint; break;
+      case 72: horz = rb.resval.rint; break;
+      case 210: normal = vhost::dxfVector(rb); break;
+      case 7: {
+        const std::wstring name = rb.resval.rstring ? rb.resval.rstring : L"";
+        style = db ? findRecord(db->textStyleTableId(), name) : AcDbObjectId();
+        if (style.isNull()) kept.add(rb);  // a style the drawing lacks: written back as read
+        break;
+      }
+      default: kept.add(rb);
+    }
+    vhost::dxfReleaseValue(rb);
+  }
+  if (es != Acad::eEndOfObject) return es;
+  AcGeVector3d unit;
+  if (!good(position) || (haveAlignment && !good(alignment))) error = L"text point is not finite";
+  else if (!(height > 0.0) || !good(height)) error = L"text height must be positive";
+  else if (!(width > 0.0) || !good(width)) error = L"text width factor must be positive";
+  else if (!good(rotation) || !good(thickness) || !good(oblique)) error = L"text angle or thickness is not finite";
+  else if (std::fabs(std::remainder(oblique, VeskGe::kTwoPi)) > kMaxOblique + 1e-9) error = L"text obliquing angle beyond 85 degrees";
+  else if (horz < AcDb::kTextLeft || horz > AcDb::kTextFit) error = L"text horizontal mode (72) out of range";
+  else if (generation < 0 || (generation & ~6L) != 0) error = L"text generation flags (71) invalid";
+  else if (!unitNormal(normal, unit)) error = L"text normal (210) is not a direction";
+  if (!error.empty()) return vhost::dxfError(filer, error);
+  mNormal = unit;
+  mPosition = ocsToWcs(position, mNormal);
+  mAlignment = haveAlignment ? ocsToWcs(alignment, mNormal) : mPosition;
+  mHeight = height;
+  mWidthFactor = width;
+  mRotation = VeskGe::normalizeAngle(rotation);
+  mOblique = std::remainder(oblique, VeskGe::kTwoPi);
+  mThickness = thickness;
+  mText = text;
+  mStyle = style;
+  mHorz = static_cast<Adesk::Int16>(horz);
+  mMirrorX = (generation & 2) != 0;
+  mMirrorY = (generation & 4) != 0;
+  kept.storeInto(this);
+  // TEXT carries its vertical mode behind a second marker.
+  vhost::DxfKeptGroups kept2(L"AcDbText#2");
+  if (!isAttributeKind(this) && filer->atSubclassData(L"AcDbText")) {
+    long vert = AcDb::kTextBase;
+    while ((es = filer->readResBuf(&rb)) == Acad::eOk) {
+      if (rb.restype == 73)
+        vert = rb.resval.rint;
+      else
+        kept2.add(rb);
+      vhost::dxfReleaseValue(rb);
+    }
+    if (es != Acad::eEndOfObject) return es;
+    if (vert < AcDb::kTextBase || vert > AcDb::kTextTop)
+      return vhost::dxfError(filer, L"text vertical mode (73) out of range");
+    mVert = static_cast<Adesk::Int16>(vert);
+  } else if (!isAttributeKind(this)) {
+    mVert = AcDb::kTextBase;
+  }
+  kept2.storeInto(this);
+  return Acad::eOk;
 }

@@ -96,8 +96,17 @@ class AcDbText : public AcDbEntity {
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  // TEXT: the AcDbText groups, then a second "100 AcDbText" with the
+  // vertical mode (attributes and attribute definitions file their vertical
+  // mode as 74 in their own subclass instead). Points are in the entity
+  // coordinate system of the normal, angles in degrees; the text style is
+  // filed by name (a name the drawing does not have is kept as read).
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  protected:
+  // Sets the vertical mode as read from a file, leaving the placement as read.
+  void vhostDxfSetVerticalMode(Adesk::Int16 mode) { mVert = mode; }
   // Copies the text properties (not the entity's common properties) of other.
   void vhostCopyTextFrom(const AcDbText& other);
 

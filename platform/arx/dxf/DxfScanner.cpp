@@ -1,0 +1,139 @@
+#include "arx/dxf/DxfScanner.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace vhost {
+
+namespace {
+
+// The end of the line starting at p (the position of '\n' or of the end).
+inline const char* lineEnd(const char* p, const char* end) {
+  const void* nl = std::memchr(p, '\n', static_cast<size_t>(end - p));
+  return nl ? static_cast<const char*>(nl) : end;
+}
+
+inline bool blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+}  // namespace
+
+std::string_view dxfTrim(std::string_view t) {
+  size_t b = 0, e = t.size();
+  while (b < e && (blank(t[b]) || t[b] == '\n')) ++b;
+  while (e > b && (blank(t[e - 1]) || t[e - 1] == '\n')) --e;
+  return t.substr(b, e - b);
+}
+
+bool dxfParseDouble(std::string_view text, double& value) {
+  std::string_view t = dxfTrim(text);
+  if (t.empty()) return false;
+  if (t.front() == '+') t.remove_prefix(1);
+  if (t.empty()) return false;
+  const char* first = t.data();
+  const char* last = t.data() + t.size();
+  auto r = std::from_chars(first, last, value, std::chars_format::general);
+  if (r.ec != std::errc() || r.ptr != last) {
+    // A few writers put a decimal comma or nothing before the exponent; we
+    // take none of that: the value is not a number.
+    return false;
+  }
+  return true;
+}
+
+bool dxfParseInt64(std::string_view text, std::int64_t& value) {
+  std::string_view t = dxfTrim(text);
+  if (t.empty()) return false;
+  if (t.front() == '+') t.remove_prefix(1);
+  const char* first = t.data();
+  const char* last = t.data() + t.size();
+  auto r = std::from_chars(first, last, value);
+  if (r.ec == std::errc() && r.ptr == last) return true;
+  // Some writers put integers as reals ("1.0"): accept integral ones.
+  double d = 0;
+  if (!dxfParseDouble(t, d) || d != static_cast<double>(static_cast<std::int64_t>(d))) return false;
+  if (d < -9.2e18 || d > 9.2e18) return false;
+  value = static_cast<std::int64_t>(d);
+  return true;
+}
+
+bool dxfParseHandle(std::string_view text, std::uint64_t& value) {
+  std::string_view t = dxfTrim(text);
+  if (t.empty() || t.size() > 16) return false;
+  std::uint64_t v = 0;
+  for (char c : t) {
+    int d;
+    if (c >= '0' && c <= '9')
+      d = c - '0';
+    else if (c >= 'a' && c <= 'f')
+      d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+      d = c - 'A' + 10;
+    else
+      return false;
+    v = (v << 4) | static_cast<std::uint64_t>(d);
+  }
+  value = v;
+  return true;
+}
+
+bool DxfScanner::scan(const char* data, size_t size, std::vector<DxfRawGroup>& groups, std::string& error,
+                      std::uint32_t& errorLine) {
+  groups.clear();
+  if (size >= 0xFFFFFFF0u) {
+    error = "file too large (4 GB and more are not supported)";
+    errorLine = 1;
+    return false;
+  }
+  // About one group for every twelve bytes in common drawings.
+  groups.reserve(size / 12 + 16);
+  const char* p = data;
+  const char* end = data + size;
+  // A UTF-8 byte-order mark at the start is skipped.
+  if (size >= 3 && static_cast<unsigned char>(p[0]) == 0xEF && static_cast<unsigned char>(p[1]) == 0xBB &&
+      static_cast<unsigned char>(p[2]) == 0xBF)
+    p += 3;
+  std::uint32_t line = 1;
+  while (p < end) {
+    const char* codeEnd = lineEnd(p, end);
+    // Blank trailing lines at the end of the file are tolerated.
+    std::string_view codeText = dxfTrim(std::string_view(p, static_cast<size_t>(codeEnd - p)));
+    if (codeText.empty()) {
+      const char* q = codeEnd;
+      bool restBlank = true;
+      for (; q < end; ++q)
+        if (!blank(*q) && *q != '\n') {
+          restBlank = false;
+          break;
+        }
+      if (restBlank) return true;
+      error = "empty line where a group code was expected";
+      errorLine = line;
+      return false;
+    }
+    std::int64_t code = 0;
+    const char* cf = codeText.data();
+    const char* cl = cf + codeText.size();
+    auto r = std::from_chars(cf + (*cf == '+' ? 1 : 0), cl, code);
+    if (r.ec != std::errc() || r.ptr != cl || code < -5 || code > 1071) {
+      error = "invalid group code '" + std::string(codeText.substr(0, 40)) + "'";
+      errorLine = line;
+      return false;
+    }
+    if (codeEnd >= end) {
+      error = "unexpected end of file: group " + std::to_string(code) + " has no value";
+      errorLine = line;
+      return false;
+    }
+    const char* v = codeEnd + 1;
+    const char* vEnd = lineEnd(v, end);
+    const char* vStop = vEnd;
+    if (vStop > v && vStop[-1] == '\r') --vStop;
+    groups.push_back(DxfRawGroup{static_cast<std::int32_t>(code), line, static_cast<std::uint32_t>(v - data),
+                                 static_cast<std::uint32_t>(vStop - v)});
+    line += 2;
+    p = vEnd < end ? vEnd + 1 : end;
+  }
+  return true;
+}
+
+}  // namespace vhost
