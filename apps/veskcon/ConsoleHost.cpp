@@ -207,13 +207,7 @@ void ConsoleHost::injectQueuedInput(vhost::ScriptedHostUi& ui) {
   for (AcApDocument* doc : docs)
     for (const vhost::QueuedInput& q : mgr->vhostTakeQueuedInput(doc))
       for (std::wstring& l : splitInput(q.text)) lines.push_back(std::move(l));
-  if (lines.empty()) return;
-  // The queue only appends: put the sent lines in front of what is left.
-  std::vector<std::wstring> rest;
-  std::wstring line;
-  while (ui.nextLine(line)) rest.push_back(line);
-  ui.addLines(lines);
-  ui.addLines(rest);
+  if (!lines.empty()) ui.prependLines(lines);
 }
 
 int ConsoleHost::runScripted(vhost::ScriptedHostUi& ui) {
