@@ -2,8 +2,9 @@
 // polylines, all with extended data, written to a file and read back. Prints
 // MB/s and entities/s of both directions and the peak memory of each.
 //
-// usage: bench_dxf_io [FILE]   (default /tmp/vesk_bench_dxf_io.dxf; the file
-// is kept for bench/ezdxf_compare.py)
+// usage: bench_dxf_io [FILE [--read-only]]   (default
+// /tmp/vesk_bench_dxf_io.dxf; the file is kept for bench/ezdxf_compare.py;
+// --read-only reads a file written before, for profiling)
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -101,6 +102,19 @@ int main(int argc, char** argv) {
   const std::string path = argc > 1 ? argv[1] : "/tmp/vesk_bench_dxf_io.dxf";
   std::wstring wpath(path.begin(), path.end());
   const int entities = kLines + kPolylines;
+  const bool readOnly = argc > 2 && std::strcmp(argv[2], "--read-only") == 0;
+  std::wstring error;
+  struct stat st;
+  if (readOnly) {
+    stat(path.c_str(), &st);
+    auto r0 = std::chrono::steady_clock::now();
+    AcDbDatabase* db = nullptr;
+    if (!vhost::readDxfFile(wpath, db, error)) return 1;
+    auto r1 = std::chrono::steady_clock::now();
+    std::printf("read:  %.1f MB in %.3f s\n", st.st_size / 1e6, seconds(r0, r1));
+    delete db;
+    return 0;
+  }
 
   auto t0 = std::chrono::steady_clock::now();
   auto db = makeDrawing();
@@ -111,14 +125,12 @@ int main(int argc, char** argv) {
   resetPeak();
   const double before = peakMb();
   t0 = std::chrono::steady_clock::now();
-  std::wstring error;
   if (!vhost::saveDxfFile(db.get(), wpath, false, error)) {
     std::fprintf(stderr, "write failed\n");
     return 1;
   }
   t1 = std::chrono::steady_clock::now();
   const double writePeak = peakMb();
-  struct stat st;
   stat(path.c_str(), &st);
   const double mb = st.st_size / 1e6;
   const double tw = seconds(t0, t1);

@@ -4,6 +4,8 @@
 
 #include "ConsoleHost.h"
 #include "ConsoleOptions.h"
+#include "arx/ap/DrawingFileIo.h"
+#include "arx/dxf/DxfFileIo.h"
 
 int main(int argc, char** argv) {
   auto write = [](std::FILE* f) {
@@ -18,6 +20,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "veskcon: %s\nTry 'veskcon --help'.\n", error.c_str());
     return veskcon::kExitUsage;
   }
+  // Drawings are DXF files (a .dwg path whose content is DXF, or whose .dxf
+  // twin exists, is read too).
+  vhost::setDrawingFileIo(vhost::dxfDrawingFileIo());
   veskcon::ConsoleHost host(options, write(stdout), write(stderr));
   return host.run();
 }

@@ -269,7 +269,23 @@ bool inPaperSpace(AcDbObjectId owner) {
 // The layer of that name; a layer that the file uses without defining it is
 // made (as older drawings expect).
 AcDbObjectId layerNamed(AcDbDatabase* db, const ACHAR* name) {
+  // Drawings put runs of entities on one layer: the last layer found is
+  // tried first (through the database's own handle index, so nothing stale
+  // is touched).
+  static thread_local AcDbDatabase* lastDb = nullptr;
+  static thread_local AcDbHandle lastHandle;
+  if (db == lastDb && name && !lastHandle.isNull()) {
+    AcDbObjectId known;
+    if (db->getAcDbObjectId(known, false, lastHandle) == Acad::eOk && !known.isErased()) {
+      const auto* rec = AcDbLayerTableRecord::cast(vhost::residentObject(known));
+      if (rec && rec->vhostName() == name) return known;
+    }
+  }
   AcDbObjectId id = db->layerId(name);
+  if (!id.isNull()) {
+    lastDb = db;
+    lastHandle = id.handle();
+  }
   if (!id.isNull() || name == nullptr || *name == 0) return id;
   AcDbLayerTable* table = nullptr;
   if (db->getLayerTable(table, AcDb::kForWrite) != Acad::eOk) return id;

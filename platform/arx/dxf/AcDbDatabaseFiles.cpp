@@ -20,9 +20,9 @@ Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, int, bool, co
   if (!mStubs.empty())
     return failed(std::wstring(fileName) + L": the database must be empty to read a drawing into it", Acad::eInvalidInput);
   const std::wstring path = vhost::dxfResolveReadPath(fileName);
-  std::string bytes;
+  vhost::DxfFileBytes bytes;
   std::wstring error;
-  if (!vhost::dxfReadFileBytes(path, bytes, error)) return failed(error, Acad::eFileNotFound);
+  if (!bytes.open(path, error)) return failed(error, Acad::eFileNotFound);
   vhost::DxfReader reader(path);
   if (!reader.scan(bytes.data(), bytes.size())) return failed(reader.error(), Acad::eBadDxfFile);
   {

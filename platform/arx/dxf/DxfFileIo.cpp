@@ -1,6 +1,7 @@
 #include "arx/dxf/DxfFileIo.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,6 +76,31 @@ std::wstring dxfBackupPath(const std::wstring& path) {
   const size_t dot = path.find_last_of(L'.');
   if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) return path + L".bak";
   return path.substr(0, dot) + L".bak";
+}
+
+DxfFileBytes::~DxfFileBytes() {
+  if (mMapped) ::munmap(const_cast<char*>(mMapped), mMappedSize);
+}
+
+bool DxfFileBytes::open(const std::wstring& path, std::wstring& error) {
+  const int fd = ::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    const int err = errno;
+    error = path + L": cannot open: " + systemError(err);
+    return false;
+  }
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+    void* p = ::mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    if (p != MAP_FAILED) {
+      ::close(fd);
+      mMapped = static_cast<const char*>(p);
+      mMappedSize = static_cast<size_t>(st.st_size);
+      return true;
+    }
+  }
+  ::close(fd);
+  return dxfReadFileBytes(path, mCopy, error);
 }
 
 bool dxfReadFileBytes(const std::wstring& path, std::string& bytes, std::wstring& error) {
@@ -180,8 +206,8 @@ bool dxfWriteFileAtomically(const std::wstring& path, const std::string& bytes, 
 bool readDxfFile(const std::wstring& path, AcDbDatabase*& db, std::wstring& error, std::vector<std::wstring>* warnings) {
   db = nullptr;
   const std::wstring real = dxfResolveReadPath(path);
-  std::string bytes;
-  if (!dxfReadFileBytes(real, bytes, error)) {
+  DxfFileBytes bytes;
+  if (!bytes.open(real, error)) {
     setLastFileError(error);
     return false;
   }

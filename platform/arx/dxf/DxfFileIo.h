@@ -29,6 +29,25 @@ std::wstring dxfResolveReadPath(const std::wstring& path);
 // The backup name of a file: the extension replaced by ".bak".
 std::wstring dxfBackupPath(const std::wstring& path);
 
+// The bytes of a file, mapped into memory (read whole for files that cannot
+// be mapped).
+class DxfFileBytes {
+ public:
+  DxfFileBytes() = default;
+  ~DxfFileBytes();
+  DxfFileBytes(const DxfFileBytes&) = delete;
+  DxfFileBytes& operator=(const DxfFileBytes&) = delete;
+  // False with a message naming the file on failure.
+  bool open(const std::wstring& path, std::wstring& error);
+  const char* data() const { return mMapped ? mMapped : mCopy.data(); }
+  size_t size() const { return mMapped ? mMappedSize : mCopy.size(); }
+
+ private:
+  const char* mMapped = nullptr;
+  size_t mMappedSize = 0;
+  std::string mCopy;
+};
+
 // Reads a whole file into bytes; false with a message on failure.
 bool dxfReadFileBytes(const std::wstring& path, std::string& bytes, std::wstring& error);
 // Replaces the file at path with bytes atomically (temporary file, flush,

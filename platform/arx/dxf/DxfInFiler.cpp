@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "arx/base/RbValueType.h"
+#include "arx/dxf/DxfGroupType.h"
 #include "arx/db/AcDbObjectId.h"
 #include "arx/dxf/DxfOutFiler.h"
 #include "arx/dxf/DxfScanner.h"
@@ -93,7 +94,7 @@ bool DxfInFiler::convert(size_t i, resbuf& rb, size_t& used) {
   std::memset(&rb, 0, sizeof rb);
   rb.restype = static_cast<short>(code);
   used = 1;
-  switch (rbValueType(code)) {
+  switch (dxfGroupType(code)) {
     case RbValueType::kString:
       mCodec.decode(g.text.data(), g.text.size(), mText);
       rb.resval.rstring = newWide(mText);
@@ -139,7 +140,7 @@ bool DxfInFiler::convert(size_t i, resbuf& rb, size_t& used) {
       std::int64_t v = 0;
       if (!dxfParseInt64(g.text, v))
         return fail(i, L"group " + std::to_wstring(code) + L": '" + widen(dxfTrim(g.text).substr(0, 40)) + L"' is not an integer");
-      const RbValueType t = rbValueType(code);
+      const RbValueType t = dxfGroupType(code);
       if (t == RbValueType::kInt16) {
         if (v < -32768 || v > 65535) return fail(i, L"group " + std::to_wstring(code) + L": " + std::to_wstring(v) + L" is out of range");
         rb.resval.rint = static_cast<short>(static_cast<std::uint16_t>(v));

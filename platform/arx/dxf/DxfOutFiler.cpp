@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "arx/base/RbValueType.h"
+#include "arx/dxf/DxfGroupType.h"
 #include "arx/base/Resbuf.h"
 #include "arx/db/AcDbObject.h"
 #include "arx/dxf/DxfTextCodec.h"
@@ -103,7 +104,7 @@ Acad::ErrorStatus DxfOutFiler::checkCode(int, bool valid) {
 
 Acad::ErrorStatus DxfOutFiler::writeResBuf(const resbuf& rb) {
   const int c = rb.restype;
-  switch (rbValueType(c)) {
+  switch (dxfGroupType(c)) {
     case RbValueType::kString:
       writeText(c, rb.resval.rstring ? rb.resval.rstring : L"");
       break;
@@ -156,14 +157,14 @@ Acad::ErrorStatus DxfOutFiler::writeResBuf(const resbuf& rb) {
 
 Acad::ErrorStatus DxfOutFiler::writeObjectId(int c, const AcDbObjectId& id) {
   if (id.isNull()) return mStatus;
-  if (rbValueType(c) != RbValueType::kEntityName) return checkCode(c, false);
+  if (dxfGroupType(c) != RbValueType::kEntityName) return checkCode(c, false);
   writeHandleGroup(c, id.handle().value());
   return mStatus;
 }
 
 Acad::ErrorStatus DxfOutFiler::writeString(int c, const ACHAR* value) {
   if (!rbHoldsString(c)) return checkCode(c, false);
-  if (rbValueType(c) == RbValueType::kHandle) {
+  if (dxfGroupType(c) == RbValueType::kHandle) {
     writeHandleGroup(c, AcDbHandle(value ? value : L"").value());
     return mStatus;
   }
@@ -180,7 +181,7 @@ Acad::ErrorStatus DxfOutFiler::writeUInt16(int c, Adesk::UInt16 v) { return writ
 Acad::ErrorStatus DxfOutFiler::writeUInt32(int c, Adesk::UInt32 v) { return writeInt64(c, v); }
 
 Acad::ErrorStatus DxfOutFiler::writeInt64(int c, Adesk::Int64 v) {
-  switch (rbValueType(c)) {
+  switch (dxfGroupType(c)) {
     case RbValueType::kInt16:
     case RbValueType::kBool:
     case RbValueType::kInt32:
@@ -196,7 +197,7 @@ Acad::ErrorStatus DxfOutFiler::writeInt64(int c, Adesk::Int64 v) {
 }
 
 Acad::ErrorStatus DxfOutFiler::writeDouble(int c, double v, int precision) {
-  const RbValueType t = rbValueType(c);
+  const RbValueType t = dxfGroupType(c);
   if (t != RbValueType::kReal && t != RbValueType::kPoint) return checkCode(c, false);
   code(c);
   real(v, precision);
@@ -204,7 +205,7 @@ Acad::ErrorStatus DxfOutFiler::writeDouble(int c, double v, int precision) {
 }
 
 Acad::ErrorStatus DxfOutFiler::writePoint2d(int c, const AcGePoint2d& v, int precision) {
-  if (rbValueType(c) != RbValueType::kPoint) return checkCode(c, false);
+  if (dxfGroupType(c) != RbValueType::kPoint) return checkCode(c, false);
   code(c);
   real(v.x, precision);
   code(c + 10);
@@ -213,7 +214,7 @@ Acad::ErrorStatus DxfOutFiler::writePoint2d(int c, const AcGePoint2d& v, int pre
 }
 
 Acad::ErrorStatus DxfOutFiler::writePoint3d(int c, const AcGePoint3d& v, int precision) {
-  if (rbValueType(c) != RbValueType::kPoint) return checkCode(c, false);
+  if (dxfGroupType(c) != RbValueType::kPoint) return checkCode(c, false);
   code(c);
   real(v.x, precision);
   code(c + 10);
@@ -229,7 +230,7 @@ Acad::ErrorStatus DxfOutFiler::writeVector3d(int c, const AcGeVector3d& v, int p
 
 // Binary chunks go as hex text, at most 127 bytes (254 digits) per group.
 Acad::ErrorStatus DxfOutFiler::writeBinaryChunk(int c, const ads_binary& value) {
-  if (rbValueType(c) != RbValueType::kBinary) return checkCode(c, false);
+  if (dxfGroupType(c) != RbValueType::kBinary) return checkCode(c, false);
   static const char kHex[] = "0123456789ABCDEF";
   const int n = value.clen < 0 ? 0 : value.clen;
   int at = 0;

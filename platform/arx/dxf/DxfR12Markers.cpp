@@ -34,7 +34,7 @@ struct Split {
 
 }  // namespace
 
-void dxfInsertR12Markers(const std::wstring& name, bool is3d, std::vector<DxfInGroup>& groups) {
+void dxfInsertR12Markers(const std::wstring& name, bool is3d, std::vector<DxfInGroup>& groups, bool entity) {
   for (const DxfInGroup& g : groups)
     if (g.code == 100) return;
   const std::uint32_t line = groups.empty() ? 0 : groups.front().line;
@@ -99,8 +99,17 @@ void dxfInsertR12Markers(const std::wstring& name, bool is3d, std::vector<DxfInG
       }
     split = {"AcDbDimension", "AcDbAlignedDimension", {13, 14}};
     if (dimType == 0) split = {"AcDbDimension", "AcDbAlignedDimension", {13, 14, 50, 52}};
-  } else
-    return;  // not a standard entity: left as it is
+  } else if (entity) {
+    // Not a standard entity: the common part only.
+    out = object;
+    out.push_back(marker("AcDbEntity", line));
+    out.insert(out.end(), common.begin(), common.end());
+    out.insert(out.end(), rest.begin(), rest.end());
+    groups.swap(out);
+    return;
+  } else {
+    return;
+  }
 
   out = object;
   out.push_back(marker("AcDbEntity", line));

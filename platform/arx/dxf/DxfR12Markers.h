@@ -11,7 +11,9 @@ namespace vhost {
 
 // Rewrites the groups of an entity, table record or table header of that DXF
 // name (for POLYLINE and VERTEX, is3d says which kind) in place. Objects that
-// already have markers are left as they are.
-void dxfInsertR12Markers(const std::wstring& dxfName, bool is3d, std::vector<DxfInGroup>& groups);
+// already have markers are left as they are; an entity of a type without
+// standard markers gets the common AcDbEntity one.
+void dxfInsertR12Markers(const std::wstring& dxfName, bool is3d, std::vector<DxfInGroup>& groups,
+                         bool entity = true);
 
 }  // namespace vhost

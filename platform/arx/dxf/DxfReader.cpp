@@ -1,6 +1,7 @@
 #include "arx/dxf/DxfReader.h"
 
 #include <algorithm>
+#include <deque>
 #include <cwctype>
 #include <cstring>
 #include <unordered_map>
@@ -20,6 +21,7 @@
 #include "arx/db/AcDbTextStyleTable.h"
 #include "arx/db/VhostMemoryFiler.h"
 #include "arx/db/VhostStub.h"
+#include "arx/dxf/DxfGroupType.h"
 #include "arx/dxf/DxfInFiler.h"
 #include "arx/dxf/DxfR12Markers.h"
 #include "arx/dxf/DxfStandardTables.h"
@@ -74,7 +76,10 @@ class DxfReader::Impl : public DxfReferenceSink {
   bool run();
   std::unique_ptr<DxfDrawingData> take() { return std::move(mOut); }
   const std::wstring& error() const { return mError; }
-  std::vector<std::wstring>& warnings() { return mOut->warnings; }
+  const std::vector<std::wstring>& warnings() const {
+    static const std::vector<std::wstring> kNone;
+    return mOut ? mOut->warnings : kNone;
+  }
 
   AcDbObjectId idOfHandle(std::uint64_t h) override {
     AcDbObjectId id;
@@ -104,7 +109,7 @@ class DxfReader::Impl : public DxfReferenceSink {
   }
   std::uint32_t lineOf(size_t i) const {
     if (mRaw.empty()) return 1;
-    return mRaw[i < mRaw.size() ? i : mRaw.size() - 1].line;
+    return dxfLineOfGroup(i < mRaw.size() ? i : mRaw.size() - 1);
   }
   bool fail(std::uint32_t line, const std::wstring& what) {
     if (mError.empty()) mError = mFile + L":" + std::to_wstring(line) + L": " + what;
@@ -116,6 +121,23 @@ class DxfReader::Impl : public DxfReferenceSink {
     for (size_t i = b; i < e; ++i)
       if (mRaw[i].code == code) return i;
     return e;
+  }
+  // The type name of the object starting at group i, decoded once per name,
+  // with the class registered under it.
+  struct TypeName {
+    std::string raw;
+    std::wstring name;
+    AcRxClass* cls;
+  };
+  const TypeName& typeName(size_t i) {
+    const std::string_view raw = trimmed(i);
+    for (const TypeName& t : mTypeNames)
+      if (t.raw == raw) return t;
+    std::wstring name = decoded(i);
+    while (!name.empty() && name.back() == L' ') name.pop_back();
+    AcRxClass* cls = vhostClassByDxfName(name.c_str());
+    mTypeNames.push_back(TypeName{std::string(raw), name, cls});
+    return mTypeNames.back();
   }
   std::wstring decoded(size_t i) {
     std::wstring out;
@@ -134,7 +156,8 @@ class DxfReader::Impl : public DxfReferenceSink {
   bool finish();
 
   // --- objects
-  AcRxClass* entityClass(const std::wstring& name, size_t b, size_t e, bool parent3d, int parentKind);
+  AcRxClass* entityClass(const std::wstring& name, size_t b, size_t e, bool parent3d, int parentKind,
+                         AcRxClass* registered = nullptr);
   bool readObject(size_t b, size_t e, const std::wstring& dxfName, AcRxClass* cls, bool entity, Made& made,
                   const std::wstring& proxyClassName = std::wstring(), bool skipFirstName = false);
   bool readProxy(AcDbObject* obj, const std::wstring& dxfName, const std::wstring& className, bool entity);
@@ -166,6 +189,10 @@ class DxfReader::Impl : public DxfReferenceSink {
   std::unique_ptr<DxfDrawingData> mOut;
   std::wstring mError;
   std::vector<DxfInGroup> mGroups;
+  std::deque<TypeName> mTypeNames;
+  std::wstring mLastApp;  // the application of the last extended data, known registered
+  std::vector<resbuf> mXNodes;
+  std::deque<std::wstring> mXTexts;
 
   int mVersion = 1009;
   bool mR12 = true;
@@ -212,6 +239,10 @@ bool DxfReader::Impl::readHeader(size_t& i) {
   if (!codePage.empty()) mDb->setDwgCodePage(widen(codePage));
 
   for (size_t k = i; k < end;) {
+    if (mRaw[k].code == 999) {
+      ++k;
+      continue;
+    }
     if (mRaw[k].code != 9) return fail(lineOf(k), L"header: expected a variable name (group 9)");
     DxfHeaderVariable var;
     var.name = decoded(k);
@@ -384,7 +415,7 @@ bool DxfReader::Impl::readProxy(AcDbObject* obj, const std::wstring& dxfName, co
 bool DxfReader::Impl::readObject(size_t b, size_t e, const std::wstring& dxfName, AcRxClass* cls, bool entity,
                                  Made& made, const std::wstring& proxyClassName, bool skipFirstName) {
   made = Made();
-  const std::uint32_t line = mRaw[b].line;
+  const std::uint32_t line = dxfLineOfGroup(b);
   mGroups.clear();
   bool skipped = !skipFirstName;
   for (size_t k = b + 1; k < e; ++k) {
@@ -393,19 +424,22 @@ bool DxfReader::Impl::readObject(size_t b, size_t e, const std::wstring& dxfName
       skipped = true;
       continue;
     }
-    mGroups.push_back(DxfInGroup{mRaw[k].code, mRaw[k].line, text(k)});
+    mGroups.push_back(DxfInGroup{mRaw[k].code, dxfLineOfGroup(k), text(k)});
   }
   if (mR12) {
     const bool is3d = cls == AcDb3dPolyline::desc() || cls == AcDb3dPolylineVertex::desc();
-    dxfInsertR12Markers(skipFirstName ? std::wstring(L"TABLE") : dxfName, is3d, mGroups);
+    dxfInsertR12Markers(skipFirstName ? std::wstring(L"TABLE") : dxfName, is3d, mGroups, entity);
   }
-  // The handle (105 for dimension styles) before the first subclass marker.
+  // The handle (105 for dimension styles) before the first subclass marker;
+  // the framework gives it, so the object does not see it.
   std::uint64_t handle = 0;
   const int handleCode = dxfName == L"DIMSTYLE" ? 105 : 5;
-  for (const DxfInGroup& g : mGroups) {
+  for (size_t k = 0; k < mGroups.size(); ++k) {
+    const DxfInGroup& g = mGroups[k];
     if (g.code == 100) break;
     if (g.code == handleCode || (g.code == 5 && handleCode == 105)) {
       if (!dxfParseHandle(g.text, handle)) return fail(g.line, L"'" + widen(dxfTrim(g.text)) + L"' is not a handle");
+      mGroups.erase(mGroups.begin() + static_cast<long>(k));
       break;
     }
   }
@@ -420,7 +454,7 @@ bool DxfReader::Impl::readObject(size_t b, size_t e, const std::wstring& dxfName
   mFiler.reset(&mGroups, line);
   mFiler.clearError();
   mCurrentForward.clear();
-  const std::wstring what = dxfName + (handle ? L" " + hexText(handle) : std::wstring());
+  auto what = [&]() { return dxfName + (handle ? L" " + hexText(handle) : std::wstring()); };
   bool ok = true;
   try {
     if (proxy) {
@@ -452,7 +486,7 @@ bool DxfReader::Impl::readObject(size_t b, size_t e, const std::wstring& dxfName
     delete obj;
     std::wstring msg = mFiler.errorText();
     if (msg.empty()) msg = L"the object could not be read";
-    return fail(mFiler.currentLine(), what + L": " + msg);
+    return fail(mFiler.currentLine(), what() + L": " + msg);
   }
   // Groups the classes left (a subclass they do not know) are kept and written back.
   size_t pos = mFiler.position();
@@ -467,7 +501,7 @@ bool DxfReader::Impl::readObject(size_t b, size_t e, const std::wstring& dxfName
       if (!mFiler.convert(k, rb, used)) {
         acutRelRb(head);
         delete obj;
-        return fail(mFiler.currentLine(), what + L": " + mFiler.errorText());
+        return fail(mFiler.currentLine(), what() + L": " + mFiler.errorText());
       }
       resbuf* node = acutNewRb(rb.restype);
       node->resval = rb.resval;
@@ -477,25 +511,46 @@ bool DxfReader::Impl::readObject(size_t b, size_t e, const std::wstring& dxfName
     }
     obj->vhostSetDxfKept(L"\x01trailing", head);
   }
-  // Extended data.
+  // Extended data: a chain that lives only for setXData (which copies it),
+  // made of reused nodes and text buffers.
   if (xstart < mGroups.size()) {
-    resbuf* head = nullptr;
-    resbuf** tail = &head;
-    for (size_t k = xstart; k < mGroups.size();) {
+    mXNodes.clear();
+    size_t texts = 0;
+    std::vector<char*> binaries;
+    bool ok = true;
+    for (size_t k = xstart; k < mGroups.size() && ok;) {
       resbuf rb;
       size_t used = 1;
       const int code = mGroups[k].code;
       if (code < 1000) {
-        acutRelRb(head);
-        delete obj;
-        return fail(mGroups[k].line, what + L": group " + std::to_wstring(code) + L" inside extended data");
+        ok = fail(mGroups[k].line, what() + L": group " + std::to_wstring(code) + L" inside extended data");
+        break;
       }
-      if (!mFiler.convert(k, rb, used)) {
-        acutRelRb(head);
-        delete obj;
-        return fail(mFiler.currentLine(), what + L": " + mFiler.errorText());
+      const RbValueType type = dxfGroupType(code);
+      if (type == RbValueType::kString || type == RbValueType::kHandle) {
+        if (texts == mXTexts.size()) mXTexts.emplace_back();
+        std::wstring& t = mXTexts[texts++];
+        if (type == RbValueType::kString) {
+          mCodec.decode(mGroups[k].text.data(), mGroups[k].text.size(), t);
+        } else {
+          std::uint64_t h = 0;
+          const std::string_view ht = dxfTrim(mGroups[k].text);
+          if (!dxfParseHandle(ht, h)) {
+            ok = fail(mGroups[k].line, what() + L": group 1005: '" + widen(ht) + L"' is not a handle");
+            break;
+          }
+          t = widen(ht);
+        }
+        std::memset(&rb, 0, sizeof rb);
+        rb.restype = static_cast<short>(code);
+        rb.resval.rstring = &t[0];
+      } else if (!mFiler.convert(k, rb, used)) {
+        ok = fail(mFiler.currentLine(), what() + L": " + mFiler.errorText());
+        break;
       }
-      if (code == 1001 && rb.resval.rstring && mDb->regAppId(rb.resval.rstring).isNull() && !mTables[4].isNull()) {
+      if (type == RbValueType::kBinary) binaries.push_back(rb.resval.rbinary.buf);
+      if (code == 1001 && mLastApp != rb.resval.rstring && mDb->regAppId(rb.resval.rstring).isNull() &&
+          !mTables[4].isNull()) {
         AcDbRegAppTable* apps = nullptr;
         if (acdbOpenObject(apps, mTables[4], AcDb::kForWrite) == Acad::eOk) {
           auto* rec = new AcDbRegAppTableRecord();
@@ -506,22 +561,28 @@ bool DxfReader::Impl::readObject(size_t b, size_t e, const std::wstring& dxfName
           apps->close();
         }
       }
-      resbuf* node = acutNewRb(rb.restype);
-      node->resval = rb.resval;
-      *tail = node;
-      tail = &node->rbnext;
+      if (code == 1001) mLastApp = rb.resval.rstring;  // registered now
+      rb.rbnext = nullptr;
+      mXNodes.push_back(rb);
       k += used;
     }
-    Acad::ErrorStatus es = obj->setXData(head);
-    if (es != Acad::eOk) warn(what + L": extended data dropped (" + acadErrorStatusText(es) + L")");
-    acutRelRb(head);
+    if (ok) {
+      for (size_t n = 0; n + 1 < mXNodes.size(); ++n) mXNodes[n].rbnext = &mXNodes[n + 1];
+      Acad::ErrorStatus es = obj->setXData(mXNodes.empty() ? nullptr : &mXNodes[0]);
+      if (es != Acad::eOk) warn(what() + L": extended data dropped (" + acadErrorStatusText(es) + L")");
+    }
+    for (char* b : binaries) delete[] b;
+    if (!ok) {
+      delete obj;
+      return false;
+    }
   }
   AcDbObjectId id;
   Acad::ErrorStatus es = handle ? mDb->addAcDbObjectWithHandle(id, obj, AcDbHandle(handle)) : mDb->addAcDbObject(id, obj);
   if (es != Acad::eOk) {
     delete obj;
     if (es == Acad::eHandleInUse) return fail(line, L"duplicate handle " + hexText(handle) + L" (" + dxfName + L")");
-    return fail(line, what + L": " + acadErrorStatusText(es));
+    return fail(line, what() + L": " + acadErrorStatusText(es));
   }
   for (vhost::Stub* s : mCurrentForward) mForward.emplace_back(s, id);
   mMadeLines.emplace_back(id, line);
@@ -530,7 +591,8 @@ bool DxfReader::Impl::readObject(size_t b, size_t e, const std::wstring& dxfName
   return true;
 }
 
-AcRxClass* DxfReader::Impl::entityClass(const std::wstring& name, size_t b, size_t e, bool parent3d, int parentKind) {
+AcRxClass* DxfReader::Impl::entityClass(const std::wstring& name, size_t b, size_t e, bool parent3d, int parentKind,
+                                        AcRxClass* registered) {
   if (name == L"POLYLINE") {
     size_t k = findCode(b, e, 70);
     std::int64_t flags = 0;
@@ -552,7 +614,7 @@ AcRxClass* DxfReader::Impl::entityClass(const std::wstring& name, size_t b, size
     return c;
   }
   if (name == L"ACAD_PROXY_ENTITY") return nullptr;
-  AcRxClass* c = vhostClassByDxfName(name.c_str());
+  AcRxClass* c = registered ? registered : vhostClassByDxfName(name.c_str());
   if (c && c->isDerivedFrom(AcDbEntity::desc()) && c->constructor()) return c;
   return nullptr;
 }
@@ -602,10 +664,11 @@ bool DxfReader::Impl::placeEntity(Made& made, AcDbObjectId owner, size_t b, size
 
 bool DxfReader::Impl::readEntity(size_t& i, AcDbObjectId sectionOwner) {
   const size_t e = nextZero(i);
-  const std::wstring name = decoded(i);
+  const TypeName& type = typeName(i);
+  const std::wstring& name = type.name;
   if (name == L"VERTEX" || name == L"ATTRIB" || name == L"SEQEND")
     return fail(lineOf(i), name + L" outside a polyline or block reference");
-  AcRxClass* cls = entityClass(name, i + 1, e, false, 0);
+  AcRxClass* cls = entityClass(name, i + 1, e, false, 0, type.cls);
   Made made;
   if (!readObject(i, e, name, cls, true, made)) return false;
   if (!placeEntity(made, sectionOwner, i + 1, e)) {
@@ -727,8 +790,8 @@ bool DxfReader::Impl::readTables(size_t& i) {
           if (es == Acad::eDuplicateRecordName) return fail(lineOf(i), tname + L" '" + rn + L"' is defined twice");
           return fail(lineOf(i), tname + L" '" + rn + L"': " + acadErrorStatusText(es));
         }
-      } else if (rec.obj->ownerId().isNull()) {
-        rec.obj->setOwnerId(tableId);
+      } else {
+        rec.obj->setOwnerId(tableId);  // a record belongs to its table, whatever it names
       }
       closeMade(rec);
       i = re;
@@ -833,8 +896,9 @@ bool DxfReader::Impl::readObjects(size_t& i) {
     if (mRaw[i].code != 0) return fail(lineOf(i), L"OBJECTS: unexpected group " + std::to_wstring(mRaw[i].code));
     if (is(i, 0, "EOF")) break;
     const size_t e = nextZero(i);
-    const std::wstring name = decoded(i);
-    AcRxClass* cls = name == L"ACAD_PROXY_OBJECT" ? nullptr : vhostClassByDxfName(name.c_str());
+    const TypeName& type = typeName(i);
+    const std::wstring& name = type.name;
+    AcRxClass* cls = name == L"ACAD_PROXY_OBJECT" ? nullptr : type.cls;
     if (cls && (cls->isDerivedFrom(AcDbEntity::desc()) || !cls->constructor() ||
                 cls->isDerivedFrom(AcDbSymbolTableRecord::desc()) || cls->isDerivedFrom(AcDbSymbolTable::desc())))
       cls = nullptr;
@@ -1080,10 +1144,26 @@ bool DxfReader::Impl::finish() {
     obj->close();
   }
   // Ownership must not go round in a circle.
-  std::unordered_map<vhost::Stub*, int> state;  // 1 on the current path, 2 checked
-  std::unordered_map<vhost::Stub*, std::uint32_t> lines;
-  for (const auto& m : mMadeLines) lines[m.first.stub()] = m.second;
+  // State by creation serial: 1 on the current path, 2 checked (objects
+  // made elsewhere meanwhile only leave gaps).
+  std::uint64_t lo = ~0ull, hi = 0;
   for (const auto& m : mMadeLines) {
+    lo = std::min<std::uint64_t>(lo, m.first.stub()->serial);
+    hi = std::max<std::uint64_t>(hi, m.first.stub()->serial);
+  }
+  std::vector<std::uint8_t> marks(mMadeLines.empty() ? 0 : static_cast<size_t>(hi - lo + 1), 0);
+  struct StateOf {
+    std::vector<std::uint8_t>& marks;
+    std::uint64_t lo, hi;
+    std::uint8_t dummy = 2;  // objects not read from the file count as checked
+    std::uint8_t& operator[](vhost::Stub* s) {
+      if (s->serial < lo || s->serial > hi) return dummy = 2;
+      return marks[static_cast<size_t>(s->serial - lo)];
+    }
+  } state{marks, lo, hi};
+  for (const auto& m : mMadeLines) {
+    // Entities belong where the reader put them; only objects name owners.
+    if (m.first.stub()->object && m.first.stub()->object->isKindOf(AcDbEntity::desc())) continue;
     std::vector<vhost::Stub*> path;
     vhost::Stub* s = m.first.stub();
     while (s && s->object && state[s] == 0) {
@@ -1100,8 +1180,10 @@ bool DxfReader::Impl::finish() {
         next = nullptr;
       }
       if (next && state[next] == 1) {
-        auto it = lines.find(next);
-        return fail(it == lines.end() ? 1 : it->second, L"ownership cycle through handle " + hexText(next->handle));
+        std::uint32_t line = 1;
+        for (const auto& ml : mMadeLines)
+          if (ml.first.stub() == next) line = ml.second;
+        return fail(line, L"ownership cycle through handle " + hexText(next->handle));
       }
       s = next;
     }
@@ -1122,7 +1204,9 @@ bool DxfReader::Impl::run() {
   // Handles of the file, so that objects without one get handles above them.
   std::uint64_t highest = 0;
   bool inHeader = false;
+  size_t objects = 0;
   for (size_t k = 0; k + 1 < mRaw.size(); ++k) {
+    if (mRaw[k].code == 0) ++objects;
     if (mRaw[k].code == 2 && k > 0 && is(k - 1, 0, "SECTION")) inHeader = trimmed(k) == "HEADER";
     if (inHeader) continue;
     if (mRaw[k].code == 5 || mRaw[k].code == 105) {
@@ -1131,12 +1215,17 @@ bool DxfReader::Impl::run() {
     }
   }
   mDb->setHandseed(AcDbHandle(highest + 1));
+  mMadeLines.reserve(objects);
   // A file cut short is told as such before anything else.
   if (mRaw.empty() || !is(mRaw.size() - 1, 0, "EOF"))
-    return fail(mRaw.empty() ? 1 : mRaw.back().line + 2, L"unexpected end of file: no EOF (the file is cut short)");
+    return fail(mRaw.empty() ? 1 : dxfLineOfGroup(mRaw.size()), L"unexpected end of file: no EOF (the file is cut short)");
   size_t i = 0;
   bool sawEof = false;
   while (i < mRaw.size()) {
+    if (mRaw[i].code == 999) {  // comments between sections
+      ++i;
+      continue;
+    }
     if (is(i, 0, "EOF")) {
       sawEof = true;
       break;
@@ -1203,12 +1292,6 @@ bool DxfReader::scan(const char* data, size_t size) {
   if (!(mRaw[0].code == 0 || mRaw[0].code == 999)) {
     mError = mFileName + L":1: not a DXF file: it does not start with a group 0";
     return false;
-  }
-  // Comments (999) outside objects are dropped here; inside objects the reader skips them.
-  if (mRaw[0].code == 999) {
-    size_t k = 0;
-    while (k < mRaw.size() && mRaw[k].code == 999) ++k;
-    mRaw.erase(mRaw.begin(), mRaw.begin() + static_cast<long>(k));
   }
   return true;
 }

@@ -24,8 +24,36 @@ std::string_view dxfTrim(std::string_view t) {
   return t.substr(b, e - b);
 }
 
+namespace {
+// Decimals without exponent whose digits make an integer up to 2^53: an
+// exact integer divided by an exact power of ten, which rounds correctly
+// (the common case).
+inline bool fastDecimal(const char* p, const char* e, double& value) {
+  static const double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  bool negative = false;
+  if (p < e && (*p == '-' || *p == '+')) negative = *p++ == '-';
+  const char* start = p;
+  std::uint64_t m = 0;
+  while (p < e && static_cast<unsigned>(*p - '0') < 10u) m = m * 10 + static_cast<unsigned>(*p++ - '0');
+  size_t digits = static_cast<size_t>(p - start);
+  size_t scale = 0;
+  if (p < e && *p == '.') {
+    const char* f = ++p;
+    while (p < e && static_cast<unsigned>(*p - '0') < 10u) m = m * 10 + static_cast<unsigned>(*p++ - '0');
+    scale = static_cast<size_t>(p - f);
+    digits += scale;
+  }
+  if (p != e || digits == 0 || digits > 19 || scale > 22 || m > (1ull << 53)) return false;
+  const double v = static_cast<double>(m) / kPow10[scale];
+  value = negative ? -v : v;
+  return true;
+}
+}  // namespace
+
 bool dxfParseDouble(std::string_view text, double& value) {
   std::string_view t = dxfTrim(text);
+  if (!t.empty() && fastDecimal(t.data(), t.data() + t.size(), value)) return true;
   if (t.empty()) return false;
   if (t.front() == '+') t.remove_prefix(1);
   if (t.empty()) return false;
@@ -94,6 +122,30 @@ bool DxfScanner::scan(const char* data, size_t size, std::vector<DxfRawGroup>& g
     p += 3;
   std::uint32_t line = 1;
   while (p < end) {
+    // The usual code line: blanks, digits, maybe a carriage return, read
+    // byte by byte (lines are short); anything else takes the careful path.
+    {
+      const char* q = p;
+      while (q < end && *q == ' ') ++q;
+      int fast = 0;
+      int digits = 0;
+      while (q < end && *q >= '0' && *q <= '9' && digits < 5) {
+        fast = fast * 10 + (*q - '0');
+        ++q;
+        ++digits;
+      }
+      while (q < end && (*q == ' ' || *q == '\r')) ++q;
+      if (digits > 0 && q < end && *q == '\n' && fast <= 1071) {
+        const char* v = q + 1;
+        const char* vEnd = lineEnd(v, end);
+        const char* vStop = vEnd;
+        if (vStop > v && vStop[-1] == '\r') --vStop;
+        groups.push_back(DxfRawGroup{fast, static_cast<std::uint32_t>(v - data), static_cast<std::uint32_t>(vStop - v)});
+        line += 2;
+        p = vEnd < end ? vEnd + 1 : end;
+        continue;
+      }
+    }
     const char* codeEnd = lineEnd(p, end);
     // Blank trailing lines at the end of the file are tolerated.
     std::string_view codeText = dxfTrim(std::string_view(p, static_cast<size_t>(codeEnd - p)));
@@ -128,7 +180,7 @@ bool DxfScanner::scan(const char* data, size_t size, std::vector<DxfRawGroup>& g
     const char* vEnd = lineEnd(v, end);
     const char* vStop = vEnd;
     if (vStop > v && vStop[-1] == '\r') --vStop;
-    groups.push_back(DxfRawGroup{static_cast<std::int32_t>(code), line, static_cast<std::uint32_t>(v - data),
+    groups.push_back(DxfRawGroup{static_cast<std::int32_t>(code), static_cast<std::uint32_t>(v - data),
                                  static_cast<std::uint32_t>(vStop - v)});
     line += 2;
     p = vEnd < end ? vEnd + 1 : end;

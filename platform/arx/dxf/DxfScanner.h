@@ -9,12 +9,14 @@
 
 namespace vhost {
 
+// Every group takes two lines, so group i starts on line 2i+1.
 struct DxfRawGroup {
   std::int32_t code;
-  std::uint32_t line;    // 1-based line of the code
   std::uint32_t offset;  // value text within the buffer
   std::uint32_t length;
 };
+
+inline std::uint32_t dxfLineOfGroup(size_t index) { return static_cast<std::uint32_t>(2 * index + 1); }
 
 class DxfScanner {
  public:

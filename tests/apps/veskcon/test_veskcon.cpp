@@ -18,6 +18,8 @@
 #include "arx/ap/AcRxDynamicLinker.h"
 #include "arx/ap/DrawingFileIo.h"
 #include "arx/db/AcDbDatabase.h"
+#include "arx/db/AcDbBlockTable.h"
+#include "arx/dxf/DxfFileIo.h"
 #include "arx/ed/AcEdCommandStack.h"
 
 extern char** environ;
@@ -133,17 +135,47 @@ TEST(Veskcon, FailuresGiveAMessageAndTheirExitStatus) {
   EXPECT_EQ(missingArg.status, veskcon::kExitUsage);
 }
 
-TEST(Veskcon, DrawingFilesWaitForTheReaderAndWriter) {
-  if (vhost::drawingFileIo() != nullptr) GTEST_SKIP() << "drawing files are available in this build";
-  Spawned open = runVeskcon({"--load", VKTEST_MODULE, "-s", kData + "/hello.scr", kData + "/none.dxf"});
-  EXPECT_EQ(open.status, veskcon::kExitDrawing);
-  EXPECT_TRUE(has(open.err, "drawing files are not available yet")) << open.err;
-  std::string out = (std::filesystem::temp_directory_path() / "veskcon_test_out.dxf").string();
-  Spawned save = runVeskcon({"--load", VKTEST_MODULE, "-s", kData + "/hello.scr", "-o", out});
-  EXPECT_EQ(save.status, veskcon::kExitDrawing);
-  EXPECT_TRUE(has(save.out, "Hello Bob")) << "the script ran before the save";
-  EXPECT_TRUE(has(save.err, "cannot save drawing to")) << save.err;
-  EXPECT_FALSE(std::filesystem::exists(out));
+// The main job end to end: a real drawing opened, edited by a script and saved.
+int modelSpaceCount(const std::string& path) {
+  AcDbDatabase* db = nullptr;
+  std::wstring error;
+  if (!vhost::readDxfFile(std::filesystem::path(path).wstring(), db, error)) return -1;
+  int count = 0;
+  AcDbBlockTableRecord* ms = nullptr;
+  if (acdbOpenObject(ms, db->modelSpaceId(), AcDb::kForRead) == Acad::eOk) {
+    AcDbBlockTableRecordIterator* it = nullptr;
+    ms->newIterator(it);
+    for (; it && !it->done(); it->step()) ++count;
+    delete it;
+    ms->close();
+  }
+  delete db;
+  return count;
+}
+
+TEST(Veskcon, EditsARealDrawingAndSavesIt) {
+  const std::string sample = std::string(VESKCAD_SAMPLES) + "/site-plan.dxf";
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "veskcon_drawings";
+  std::filesystem::create_directories(dir);
+  const std::string out = (dir / "site-plan-out.dxf").string();
+  std::filesystem::remove(out);
+  Spawned run = runVeskcon({"-s", std::string(VESKCAD_SAMPLES) + "/site-plan.scr", "-o", out, sample});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(has(run.out, "6 found")) << run.out;
+  const int before = modelSpaceCount(sample);
+  ASSERT_GT(before, 0);
+  EXPECT_EQ(modelSpaceCount(out), before - 6);
+
+  // A .dwg path is read from its .dxf twin; binary drawing content is refused.
+  const std::string twin = (dir / "twin.dwg").string();
+  std::filesystem::copy_file(sample, dir / "twin.dxf", std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::remove(twin);
+  EXPECT_EQ(runVeskcon({"--info", twin}).status, 0);
+  const std::string binary = (dir / "binary.dwg").string();
+  std::ofstream(binary, std::ios::binary) << "AC1024" << std::string(64, '\0');
+  Spawned refused = runVeskcon({"--info", binary});
+  EXPECT_EQ(refused.status, veskcon::kExitDrawing);
+  EXPECT_TRUE(has(refused.err, "binary drawing files are not supported")) << refused.err;
 }
 
 TEST(Veskcon, HelpAndInfo) {

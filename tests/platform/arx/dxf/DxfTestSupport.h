@@ -175,7 +175,9 @@ inline std::map<unsigned long long, std::vector<std::string>> snapshot(AcDbDatab
 // (with alsoExtra, b may hold more: what a reader adds to a drawing made here).
 inline void expectSameDatabase(AcDbDatabase* a, AcDbDatabase* b, bool allowExtra = false) {
   const auto sa = snapshot(a), sb = snapshot(b);
-  if (!allowExtra) EXPECT_EQ(sa.size(), sb.size());
+  if (!allowExtra) {
+    EXPECT_EQ(sa.size(), sb.size());
+  }
   for (const auto& entry : sa) {
     auto it = sb.find(entry.first);
     if (it == sb.end()) {

@@ -184,3 +184,35 @@ TEST(DxfProxies, UnknownTypesStayAsReadAndCustomClassesReadThemselves) {
   std::unique_ptr<AcDbDatabase> db2(again);
   expectSameDatabase(db.get(), db2.get());
 }
+
+TEST(DxfProxies, TablesNotModelledKeepTheirRecords) {
+  // A table of a kind the database does not model, whose record names some
+  // other owner: it stays a record of its table, and is written back there.
+  const std::string file =
+      g(0, "SECTION") + g(2, "HEADER") + g(9, "$ACADVER") + g(1, "AC1024") + g(0, "ENDSEC") + g(0, "SECTION") +
+      g(2, "TABLES") + g(0, "TABLE") + g(2, "MYTABLE") + g(5, "70") + g(330, "0") + g(100, "AcDbSymbolTable") +
+      g(70, "1") + g(0, "LAYOUT") + g(5, "71") + g(330, "1") + g(41, "0.0") + g(0, "ENDTAB") + g(0, "ENDSEC") +
+      g(0, "EOF");
+  vhost::DxfReader reader(L"t.dxf");
+  AcDbDatabase db(false, true);
+  ASSERT_TRUE(reader.read(file.data(), file.size(), &db)) << narrow(reader.error());
+  AcDbObjectId rec, table;
+  ASSERT_EQ(db.getAcDbObjectId(rec, false, AcDbHandle(0x71)), Acad::eOk);
+  ASSERT_EQ(db.getAcDbObjectId(table, false, AcDbHandle(0x70)), Acad::eOk);
+  AcDbObject* o = nullptr;
+  ASSERT_EQ(acdbOpenObject(o, rec, AcDb::kForRead), Acad::eOk);
+  EXPECT_TRUE(AcDbProxyObject::cast(o));
+  EXPECT_EQ(o->ownerId(), table);
+  o->close();
+  std::string out;
+  vhost::DxfWriter writer(&db);
+  ASSERT_TRUE(writer.write(out));
+  const size_t tables = out.find("TABLES"), endtab = out.find("MYTABLE");
+  ASSERT_NE(endtab, std::string::npos);
+  EXPECT_LT(tables, out.find("LAYOUT\n  5\n71\n"));
+  EXPECT_LT(out.find("LAYOUT\n  5\n71\n"), out.find("BLOCKS"));
+  vhost::DxfReader again(L"out.dxf");
+  AcDbDatabase db2(false, true);
+  ASSERT_TRUE(again.read(out.data(), out.size(), &db2)) << narrow(again.error());
+  expectSameDatabase(&db, &db2);
+}

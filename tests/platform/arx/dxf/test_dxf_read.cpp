@@ -141,7 +141,9 @@ TEST(DxfRead, HandlesForwardReferencesAndTheSeed) {
   // The seed is respected: what the reader adds to complete the drawing
   // takes handles from it.
   db->forEachStub([&](const vhost::Stub& s) {
-    if (s.handle != 0x2A) EXPECT_GE(s.handle, 0x1000u);
+    if (s.handle != 0x2A) {
+      EXPECT_GE(s.handle, 0x1000u);
+    }
   });
 }
 
