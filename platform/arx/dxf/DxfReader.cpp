@@ -290,7 +290,7 @@ bool DxfReader::Impl::readHeader(size_t& i) {
       if (q == k || !dxfParseHandle(text(q), mHandseed)) return fail(varLine, L"$HANDSEED: not a handle");
     } else if (n == L"$INSUNITS") {
       if (!integer(70, v)) return false;
-      mDb->setInsunits(static_cast<AcDb::UnitsValue>(v));
+      if (v >= 0 && v <= 24) mDb->setInsunits(static_cast<AcDb::UnitsValue>(v));
     } else if (n == L"$CLAYER") {
       if (!name(8, mClayer)) return false;
     } else if (n == L"$CELTYPE") {
@@ -310,7 +310,8 @@ bool DxfReader::Impl::readHeader(size_t& i) {
       mDb->setCeltscale(d);
     } else if (n == L"$CELWEIGHT") {
       if (!integer(370, v)) return false;
-      mDb->setCelweight(static_cast<AcDb::LineWeight>(v));
+      if (v >= -3 && v <= 211 && AcDb::isValidLineWeight(static_cast<int>(v)))
+        mDb->setCelweight(static_cast<AcDb::LineWeight>(v));
     } else if (n == L"$LTSCALE") {
       if (!real(40, d)) return false;
       mDb->setLtscale(d);
@@ -710,7 +711,10 @@ bool DxfReader::Impl::readEntity(size_t& i, AcDbObjectId sectionOwner) {
       closeMade(made);
       return fail(lineOf(k), name + L": the sequence of " + widen(followerName) + L" has no SEQEND");
     }
-    if (!subs.empty()) {
+    if (!subs.empty() && made.obj->isAProxy()) {
+      // A polyline kept as it was read (a mesh): its vertices follow it.
+      mOut->proxyFollowers[made.id.stub()] = subs;
+    } else if (!subs.empty()) {
       Acad::ErrorStatus es = dxfAdoptSubEntities(made.obj, subs);
       if (es != Acad::eOk) {
         closeMade(made);

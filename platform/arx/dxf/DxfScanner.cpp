@@ -78,8 +78,8 @@ bool dxfParseInt64(std::string_view text, std::int64_t& value) {
   if (r.ec == std::errc() && r.ptr == last) return true;
   // Some writers put integers as reals ("1.0"): accept integral ones.
   double d = 0;
-  if (!dxfParseDouble(t, d) || d != static_cast<double>(static_cast<std::int64_t>(d))) return false;
-  if (d < -9.2e18 || d > 9.2e18) return false;
+  if (!dxfParseDouble(t, d) || !(d >= -9.2e18 && d <= 9.2e18)) return false;
+  if (d != static_cast<double>(static_cast<std::int64_t>(d))) return false;
   value = static_cast<std::int64_t>(d);
   return true;
 }

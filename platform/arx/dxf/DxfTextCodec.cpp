@@ -85,7 +85,7 @@ void DxfTextCodec::decode(const char* p, size_t n, std::wstring& out) {
   bool plain = true;
   for (size_t i = 0; i < n; ++i) {
     const unsigned char c = static_cast<unsigned char>(p[i]);
-    if (c >= 0x80 || c == '\\') {
+    if (c >= 0x80 || c == '\\' || c == 0) {
       plain = false;
       break;
     }
@@ -109,7 +109,7 @@ void DxfTextCodec::decodeUtf8(const char* p, size_t n, std::wstring& out) const 
   while (i < n) {
     const unsigned char c = s[i];
     if (c < 0x80) {
-      out.push_back(c);
+      out.push_back(c ? c : kReplacement);  // a text holds no NUL
       ++i;
       continue;
     }
@@ -149,7 +149,7 @@ void DxfTextCodec::decodeUtf8(const char* p, size_t n, std::wstring& out) const 
 void DxfTextCodec::decodeLegacy(const char* p, size_t n, std::wstring& out) {
   out.reserve(n);
   if (mIconv == nullptr) {
-    for (size_t i = 0; i < n; ++i) out.push_back(static_cast<unsigned char>(p[i]));
+    for (size_t i = 0; i < n; ++i) out.push_back(p[i] ? static_cast<unsigned char>(p[i]) : kReplacement);
     return;
   }
   iconv_t cd = static_cast<iconv_t>(mIconv);
@@ -165,7 +165,7 @@ void DxfTextCodec::decodeLegacy(const char* p, size_t n, std::wstring& out) {
     for (size_t k = 0; k < produced; ++k) {
       std::uint32_t cp;
       std::memcpy(&cp, buf.data() + k * 4, 4);  // UTF-32LE on a little-endian host
-      out.push_back(cp <= 0x10FFFF ? static_cast<wchar_t>(cp) : kReplacement);
+      out.push_back(cp <= 0x10FFFF && cp != 0 ? static_cast<wchar_t>(cp) : kReplacement);
     }
     if (r == static_cast<size_t>(-1)) {
       if (errno == E2BIG) continue;
@@ -195,8 +195,8 @@ void DxfTextCodec::resolveEscapes(std::wstring& text) {
         cp = (cp << 4) | static_cast<std::uint32_t>(d < 0 ? 0 : d);
       }
       if (ok) {
-        const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
-        out.push_back(surrogate ? kReplacement : static_cast<wchar_t>(cp));
+        const bool invalid = (cp >= 0xD800 && cp <= 0xDFFF) || cp == 0;
+        out.push_back(invalid ? kReplacement : static_cast<wchar_t>(cp));
         i += 7;
         continue;
       }

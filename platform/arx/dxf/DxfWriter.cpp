@@ -196,14 +196,16 @@ bool DxfWriter::writeTable(DxfOutFiler& f, const wchar_t* name, AcDbObjectId tab
   return true;
 }
 
-bool DxfWriter::writeRawTable(DxfOutFiler& f, const wchar_t* name) {
-  AcDbObjectId tableId;
+// A table kept as read (the one given, or the first of that name).
+bool DxfWriter::writeRawTable(DxfOutFiler& f, const wchar_t* name, AcDbObjectId tableId) {
   std::vector<AcDbObjectId> records;
-  mDb->forEachStub([&](const vhost::Stub& s) {
-    if (s.object == nullptr || s.erased()) return;
-    if (tableId.isNull() && isRawTable(s.object) && asProxyObject(s.object)->proxyData().className == name)
-      tableId = AcDbObjectId(const_cast<vhost::Stub*>(&s));
-  });
+  if (tableId.isNull()) {
+    mDb->forEachStub([&](const vhost::Stub& s) {
+      if (s.object == nullptr || s.erased()) return;
+      if (tableId.isNull() && isRawTable(s.object) && asProxyObject(s.object)->proxyData().className == name)
+        tableId = AcDbObjectId(const_cast<vhost::Stub*>(&s));
+    });
+  }
   if (!tableId.isNull()) {
     mDb->forEachStub([&](const vhost::Stub& s) {
       if (s.object && !s.erased() && asProxyObject(s.object) && s.object->ownerId() == tableId)
@@ -250,16 +252,18 @@ bool DxfWriter::writeTables(DxfOutFiler& f) {
             writeTable(f, L"DIMSTYLE", mDb->dimStyleTableId()) &&
             writeTable(f, L"BLOCK_RECORD", mDb->blockTableId());
   if (!ok) return false;
-  // Other tables kept from reading.
-  std::vector<std::wstring> others;
+  // Other tables kept from reading (and second tables of the names above).
+  std::vector<std::pair<AcDbObjectId, std::wstring>> others;
+  std::set<std::wstring> seen;
   mDb->forEachStub([&](const vhost::Stub& s) {
     if (s.object && !s.erased() && isRawTable(s.object)) {
       const std::wstring& n = asProxyObject(s.object)->proxyData().className;
-      if (n != L"VPORT" && n != L"VIEW" && n != L"UCS") others.push_back(n);
+      const bool standard = n == L"VPORT" || n == L"VIEW" || n == L"UCS";
+      if (!standard || !seen.insert(n).second) others.emplace_back(AcDbObjectId(const_cast<vhost::Stub*>(&s)), n);
     }
   });
-  for (const std::wstring& n : others)
-    if (!writeRawTable(f, n.c_str())) return false;
+  for (const auto& t : others)
+    if (!writeRawTable(f, t.second.c_str(), t.first)) return false;
   f.writeGroup(0, "ENDSEC");
   return true;
 }

@@ -42,7 +42,7 @@ class DxfWriter {
   bool writeEntity(DxfOutFiler& f, AcDbObjectId id);
   bool writeTables(DxfOutFiler& f);
   bool writeTable(DxfOutFiler& f, const wchar_t* name, AcDbObjectId tableId);
-  bool writeRawTable(DxfOutFiler& f, const wchar_t* name);
+  bool writeRawTable(DxfOutFiler& f, const wchar_t* name, AcDbObjectId tableId = AcDbObjectId());
   bool writeBlocks(DxfOutFiler& f);
   bool writeEntities(DxfOutFiler& f);
   bool writeObjects(DxfOutFiler& f);

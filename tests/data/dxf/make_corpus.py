@@ -34,6 +34,10 @@ def fill_common(doc, with_newer=True):
     blk.add_attdef("TAG", (0, 1), dxfattribs={"height": 1.0})
     ref = msp.add_blockref("DOOR", (20, 20))
     ref.add_attrib("TAG", "D7", (20, 21))
+    mesh = msp.add_polymesh(size=(3, 3))  # a polyline kind kept as read, vertices and all
+    for m in range(3):
+        for n in range(3):
+            mesh.set_mesh_vertex((m, n), (m, n, m * n))
     if with_newer:
         lw = msp.add_lwpolyline([(0, 0, 0, 0, 0.5), (10, 0, 0, 0, 0), (10, 10, 0, 0, -1)], format="xyseb")
         lw.set_xdata("VESK", [(1000, "polyline data"), (1071, 123456)])

@@ -187,12 +187,13 @@ TEST(DxfProxies, UnknownTypesStayAsReadAndCustomClassesReadThemselves) {
 
 TEST(DxfProxies, TablesNotModelledKeepTheirRecords) {
   // A table of a kind the database does not model, whose record names some
-  // other owner: it stays a record of its table, and is written back there.
+  // other owner: it stays a record of its table, and is written back there;
+  // a second table of the same name is kept too.
   const std::string file =
       g(0, "SECTION") + g(2, "HEADER") + g(9, "$ACADVER") + g(1, "AC1024") + g(0, "ENDSEC") + g(0, "SECTION") +
       g(2, "TABLES") + g(0, "TABLE") + g(2, "MYTABLE") + g(5, "70") + g(330, "0") + g(100, "AcDbSymbolTable") +
-      g(70, "1") + g(0, "LAYOUT") + g(5, "71") + g(330, "1") + g(41, "0.0") + g(0, "ENDTAB") + g(0, "ENDSEC") +
-      g(0, "EOF");
+      g(70, "1") + g(0, "LAYOUT") + g(5, "71") + g(330, "1") + g(41, "0.0") + g(0, "ENDTAB") + g(0, "TABLE") +
+      g(2, "MYTABLE") + g(5, "72") + g(100, "AcDbSymbolTable") + g(0, "ENDTAB") + g(0, "ENDSEC") + g(0, "EOF");
   vhost::DxfReader reader(L"t.dxf");
   AcDbDatabase db(false, true);
   ASSERT_TRUE(reader.read(file.data(), file.size(), &db)) << narrow(reader.error());
