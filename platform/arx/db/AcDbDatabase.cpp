@@ -155,23 +155,22 @@ void AcDbDatabase::buildDefaultDrawing() {
   paper->setName(ACDB_PAPER_SPACE);
   AcDbObjectId paperId = addRecord<AcDbBlockTable>(mBlockTableId, paper);
 
-  AcDbObjectId groups = addToDictionary(mNamedObjectsDictId, L"ACAD_GROUP", new AcDbDictionary());
-  (void)groups;
+  addToDictionary(mNamedObjectsDictId, L"ACAD_GROUP", new AcDbDictionary());
   AcDbObjectId layouts = addToDictionary(mNamedObjectsDictId, L"ACAD_LAYOUT", new AcDbDictionary());
   addToDictionary(mNamedObjectsDictId, L"ACAD_TABLESTYLE", new AcDbDictionary());
-  struct LayoutSpec {
+  struct LayoutEntry {
     const ACHAR* name;
     int tab;
     AcDbObjectId block;
   };
-  for (const LayoutSpec& spec : {LayoutSpec{L"Model", 0, modelId}, LayoutSpec{L"Layout1", 1, paperId}}) {
+  for (const LayoutEntry& entry : {LayoutEntry{L"Model", 0, modelId}, LayoutEntry{L"Layout1", 1, paperId}}) {
     auto* layout = new AcDbLayout();
-    layout->setLayoutName(spec.name);
-    layout->setTabOrder(spec.tab);
-    layout->setBlockTableRecordId(spec.block);
-    AcDbObjectId layoutId = addToDictionary(layouts, spec.name, layout);
+    layout->setLayoutName(entry.name);
+    layout->setTabOrder(entry.tab);
+    layout->setBlockTableRecordId(entry.block);
+    AcDbObjectId layoutId = addToDictionary(layouts, entry.name, layout);
     AcDbBlockTableRecord* btr = nullptr;
-    if (acdbOpenObject(btr, spec.block, AcDb::kForWrite) == Acad::eOk) {
+    if (acdbOpenObject(btr, entry.block, AcDb::kForWrite) == Acad::eOk) {
       btr->setLayoutId(layoutId);
       btr->close();
     }

@@ -1030,12 +1030,12 @@ bool DxfReader::Impl::ensureDictionaries() {
   if (newLayouts) {
     AcDbDictionary* layouts = nullptr;
     if (acdbOpenObject(layouts, mDb->layoutDictionaryId(), AcDb::kForWrite) != Acad::eOk) return true;
-    struct Spec {
+    struct DefaultLayout {
       const ACHAR* name;
       int tab;
       AcDbObjectId block;
     };
-    for (const Spec& s : {Spec{L"Model", 0, mDb->modelSpaceId()}, Spec{L"Layout1", 1, mDb->paperSpaceId()}}) {
+    for (const DefaultLayout& s : {DefaultLayout{L"Model", 0, mDb->modelSpaceId()}, DefaultLayout{L"Layout1", 1, mDb->paperSpaceId()}}) {
       auto* layout = new AcDbLayout();
       layout->setLayoutName(s.name);
       layout->setTabOrder(s.tab);
