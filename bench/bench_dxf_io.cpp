@@ -111,7 +111,9 @@ int main(int argc, char** argv) {
     AcDbDatabase* db = nullptr;
     if (!vhost::readDxfFile(wpath, db, error)) return 1;
     auto r1 = std::chrono::steady_clock::now();
-    std::printf("read:  %.1f MB in %.3f s\n", st.st_size / 1e6, seconds(r0, r1));
+    const double t = seconds(r0, r1);
+    std::printf("read:  %.1f MB in %.3f s = %.1f MB/s, %.0f objects/s, peak RSS %.0f MB (fresh process)\n",
+                st.st_size / 1e6, t, st.st_size / 1e6 / t, db->approxNumObjects() / t, peakMb());
     delete db;
     return 0;
   }

@@ -3,12 +3,17 @@
 #include <unistd.h>
 
 #include <exception>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "arx/ap/AcApDocManager.h"
 #include "arx/ap/AcRxApiVersion.h"
 #include "arx/ap/AcRxDynamicLinker.h"
+#include "arx/db/AcDbBlockTable.h"
+#include "arx/db/AcDbDatabase.h"
+#include "arx/db/AcDbDictionary.h"
+#include "arx/db/AcDbLayerTable.h"
 #include "arx/ed/AcEdCommandStack.h"
 #include "arx/ed/RunCommand.h"
 #include "arx/ed/ScriptedHostUi.h"
@@ -291,6 +296,76 @@ int ConsoleHost::saveOutput() {
   return kExitOk;
 }
 
+namespace {
+
+// What a drawing holds: entities by kind (all blocks), layers, blocks and the
+// named-object dictionary's entries.
+std::wstring drawingSummary(AcDbDatabase* db) {
+  std::map<std::wstring, int> kinds;
+  std::vector<std::wstring> layers, blocks, dictionaries;
+  AcDbBlockTable* table = nullptr;
+  if (db->getBlockTable(table, AcDb::kForRead) == Acad::eOk) {
+    AcDbBlockTableIterator* it = nullptr;
+    table->newIterator(it);
+    for (; it && !it->done(); it->step()) {
+      AcDbBlockTableRecord* btr = nullptr;
+      if (it->getRecord(btr, AcDb::kForRead) != Acad::eOk) continue;
+      std::wstring name;
+      btr->getName(name);
+      blocks.push_back(name);
+      AcDbBlockTableRecordIterator* ents = nullptr;
+      btr->newIterator(ents);
+      for (; ents && !ents->done(); ents->step()) {
+        AcDbObjectId id;
+        ents->getEntityId(id);
+        AcRxClass* cls = id.objectClass();
+        ++kinds[cls ? (*cls->dxfName() ? cls->dxfName() : cls->name()) : L"?"];
+      }
+      delete ents;
+      btr->close();
+    }
+    delete it;
+    table->close();
+  }
+  AcDbLayerTable* layerTable = nullptr;
+  if (db->getLayerTable(layerTable, AcDb::kForRead) == Acad::eOk) {
+    AcDbLayerTableIterator* it = nullptr;
+    layerTable->newIterator(it);
+    for (; it && !it->done(); it->step()) {
+      AcDbLayerTableRecord* layer = nullptr;
+      if (it->getRecord(layer, AcDb::kForRead) != Acad::eOk) continue;
+      std::wstring name;
+      layer->getName(name);
+      layers.push_back(name);
+      layer->close();
+    }
+    delete it;
+    layerTable->close();
+  }
+  AcDbDictionary* nod = nullptr;
+  if (db->getNamedObjectsDictionary(nod, AcDb::kForRead) == Acad::eOk) {
+    std::unique_ptr<AcDbDictionaryIterator> it(nod->newIterator());
+    for (; it && !it->done(); it->next()) dictionaries.push_back(it->name());
+    nod->close();
+  }
+  auto list = [](const std::vector<std::wstring>& names) {
+    std::wstring out = std::to_wstring(names.size()) + L":";
+    for (const std::wstring& n : names) out += L" " + n;
+    return out + L"\n";
+  };
+  std::wstring text = L"    entities:";
+  int total = 0;
+  for (const auto& k : kinds) {
+    text += L" " + k.first + L" " + std::to_wstring(k.second);
+    total += k.second;
+  }
+  text += L" (" + std::to_wstring(total) + L" in all)\n";
+  text += L"    layers " + list(layers) + L"    blocks " + list(blocks) + L"    dictionaries " + list(dictionaries);
+  return text;
+}
+
+}  // namespace
+
 void ConsoleHost::printInfo() {
   int version = acrxGetApiVersion();
   std::wstring text = L"Host API release " + std::to_wstring(vhost::apiMajorRelease(version)) + L"." +
@@ -318,6 +393,7 @@ void ConsoleHost::printInfo() {
     if (doc == acDocManager->curDocument()) text += L" (current)";
     if (doc->isReadOnly()) text += L" (read-only)";
     text += L"\n";
+    if (doc->database()) text += drawingSummary(doc->database());
   }
   out(text);
 }

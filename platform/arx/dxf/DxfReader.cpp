@@ -136,6 +136,9 @@ class DxfReader::Impl : public DxfReferenceSink {
     std::wstring name = decoded(i);
     while (!name.empty() && name.back() == L' ') name.pop_back();
     AcRxClass* cls = vhostClassByDxfName(name.c_str());
+    // Classes are found whatever the case; the name is then theirs, as the
+    // writer will write it.
+    if (cls && cls->dxfName() && *cls->dxfName()) name = cls->dxfName();
     mTypeNames.push_back(TypeName{std::string(raw), name, cls});
     return mTypeNames.back();
   }
@@ -685,7 +688,7 @@ bool DxfReader::Impl::readEntity(size_t& i, AcDbObjectId sectionOwner) {
     const int kind = AcDb2dPolyline::cast(made.obj) || AcDb3dPolyline::cast(made.obj) ? 1 : 0;
     const char* followerName = polyline ? "VERTEX" : "ATTRIB";
     std::vector<AcDbObjectId> subs;
-    while (k < mRaw.size() && is(k, 0, followerName)) {
+    while (k < mRaw.size() && mRaw[k].code == 0 && typeName(k).name == widen(followerName)) {
       const size_t fe = nextZero(k);
       AcRxClass* fc = polyline ? entityClass(L"VERTEX", k + 1, fe, is3d, kind) : AcDbAttribute::desc();
       Made sub;

@@ -170,7 +170,10 @@ TEST(Veskcon, EditsARealDrawingAndSavesIt) {
   const std::string twin = (dir / "twin.dwg").string();
   std::filesystem::copy_file(sample, dir / "twin.dxf", std::filesystem::copy_options::overwrite_existing);
   std::filesystem::remove(twin);
-  EXPECT_EQ(runVeskcon({"--info", twin}).status, 0);
+  Spawned info = runVeskcon({"--info", twin});
+  EXPECT_EQ(info.status, 0);
+  EXPECT_TRUE(has(info.out, "LWPOLYLINE 18")) << info.out;
+  EXPECT_TRUE(has(info.out, "blocks 3: *Model_Space *Paper_Space TREE")) << info.out;
   const std::string binary = (dir / "binary.dwg").string();
   std::ofstream(binary, std::ios::binary) << "AC1024" << std::string(64, '\0');
   Spawned refused = runVeskcon({"--info", binary});
