@@ -142,4 +142,5 @@
 #include "arx/ap/AcRxApp.h"
 #include "arx/ap/AcRxDynamicLinker.h"
 #include "arx/ap/DrawingFileIo.h"
-// arx/dxf
+// win
+#include "win/WinUser.h"

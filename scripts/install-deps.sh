@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need. Safe to run again.
 set -euo pipefail
-pkgs=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libedit2 python3-ezdxf)
+pkgs=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libedit2 python3-ezdxf
+      libsqlcipher-dev sqlcipher libpugixml-dev libgeos-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -10,6 +10,7 @@
 #include "arx/ed/EditorState.h"
 #include "arx/ed/HostCommands.h"
 #include "arx/ed/HostUi.h"
+#include "arx/ed/LispEvaluator.h"
 #include "arx/ed/StatusBar.h"
 #include "mfc/CException.h"
 #include "mfc/Utf8Convert.h"
@@ -22,6 +23,7 @@ struct ActiveCommand {
   std::wstring name;
   bool cancelled = false;
   bool exhausted = false;
+  bool lisp = false;  // a LISP expression typed at the command line
 };
 
 std::vector<ActiveCommand>& active() {
@@ -75,21 +77,62 @@ void noteCommandInputExhausted() {
 
 std::vector<std::wstring> activeCommands() {
   std::vector<std::wstring> out;
-  for (const ActiveCommand& a : active()) out.push_back(a.name);
+  for (const ActiveCommand& a : active())
+    if (!a.lisp) out.push_back(a.name);
   return out;
 }
 
 int commandActiveFlags() {
   if (active().empty()) return 0;
-  int flags = 1;
-  if (active().size() > 1) flags |= 2;
+  std::size_t commands = 0;
+  bool lisp = false;
+  for (const ActiveCommand& a : active()) {
+    if (a.lisp) lisp = true;
+    else ++commands;
+  }
+  int flags = 0;
+  if (commands > 0) flags |= 1;
+  if (commands > 1) flags |= 2;
   if (currentHostUi()->isScripted()) flags |= 4;
+  if (lisp) flags |= 32;
   return flags;
 }
+
+namespace {
+
+// Nothing of a finished command lingers: queued cursor events, a meter left
+// up, a pending acedInitGet.
+void afterOutermost() {
+  clearCursorEvents();
+  acedRestoreStatusBar();
+  session().initBits = 0;
+  session().initKeywords.clear();
+}
+
+// An input that starts with "(" is a LISP expression ("!x" shows a value).
+CommandOutcome runLispInput(const std::wstring& text) {
+  ActiveCommand frame;
+  frame.lisp = true;
+  active().push_back(frame);
+  LispResult result = evaluateLisp(text[0] == L'!' ? text.substr(1) : text);
+  ActiveCommand done = active().back();
+  active().pop_back();
+  if (active().empty()) afterOutermost();
+  switch (result.status) {
+    case LispResult::Status::kValue: return CommandOutcome::kCompleted;
+    case LispResult::Status::kError: return CommandOutcome::kFailed;
+    case LispResult::Status::kCancelled: break;
+  }
+  return done.exhausted ? CommandOutcome::kInputExhausted : CommandOutcome::kCancelled;
+}
+
+}  // namespace
 
 CommandOutcome runCommand(const ACHAR* name) { return runCommand(std::wstring(name != nullptr ? name : L"")); }
 
 CommandOutcome runCommand(const std::wstring& rawName) {
+  const std::wstring input = trimmed(rawName);
+  if (!input.empty() && (input[0] == L'(' || input[0] == L'!')) return runLispInput(input);
   bool builtinOnly = false;
   std::wstring bare = stripPrefixes(rawName, builtinOnly);
   AcEdCommand* cmd = nullptr;
@@ -143,14 +186,7 @@ CommandOutcome runCommand(const std::wstring& rawName) {
   if (cmd != nullptr) acedRegCmds->vhostEndRun(cmd);
   ActiveCommand done = active().back();
   active().pop_back();
-  if (active().empty()) {
-    // Nothing of a finished command lingers: queued cursor events, a meter
-    // left up, a pending acedInitGet.
-    clearCursorEvents();
-    acedRestoreStatusBar();
-    session().initBits = 0;
-    session().initKeywords.clear();
-  }
+  if (active().empty()) afterOutermost();
   if (failed) currentHostUi()->print(L"\n" + globalName + L": error: " + error + L"\n");
   if (gHook != nullptr) gHook->leaveCommand(globalName, flags, cmd);
 

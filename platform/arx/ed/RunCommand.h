@@ -9,6 +9,13 @@
 //   - else a built-in host command (ZOOM, PAN, SELECT, REGEN, ERASE, XCLIP,
 //     UNDO; see HostCommands.h);
 //   - else prints "\nUnknown command \"NAME\".\n" and returns kUnknown.
+// An input that starts with "(" is not a command name but a LISP expression,
+// and "!expr" shows the value of an expression: both are evaluated
+// (LispEvaluator.h) and the value or "; error: ..." printed, with the outcome
+// kCompleted, kFailed for an evaluation error, kCancelled or kInputExhausted
+// when an entsel prompt got Escape or found the script's end. No command
+// reactors are notified and no context hook is called for them; CMDACTIVE has
+// bit 32 while one is evaluated.
 // While it runs, the command is active: CMDACTIVE has bit 1 (bit 2 for a
 // command started inside another one, bit 4 when the HostUi is a script) and
 // CMDNAMES lists the active commands joined by "'". Editor reactors hear
