@@ -39,10 +39,12 @@ class AcArray {
   T* asArrayPtr() { return mData.data(); }
   const T* asArrayPtr() const { return mData.data(); }
 
-  // Adding
+  // Adding. The value may be an element of this array (a.append(a.first())):
+  // it is copied before the storage grows.
   int append(const T& value) {
+    T copy(value);
     grow(1);
-    mData.push_back(value);
+    mData.push_back(std::move(copy));
     return length() - 1;
   }
   int append(T&& value) {
@@ -51,14 +53,16 @@ class AcArray {
     return length() - 1;
   }
   AcArray& append(const AcArray& other) {
+    if (&other == this) return append(AcArray(other));
     grow(other.length());
     mData.insert(mData.end(), other.mData.begin(), other.mData.end());
     return *this;
   }
   AcArray& insertAt(int i, const T& value) {
     if (i < 0 || i > length()) throw std::out_of_range("AcArray::insertAt: index out of range");
+    T copy(value);
     grow(1);
-    mData.insert(mData.begin() + i, value);
+    mData.insert(mData.begin() + i, std::move(copy));
     return *this;
   }
 
