@@ -257,6 +257,7 @@ TEST(ConsoleHostInProcess, ModulesLoadedTwiceRegisterOnceAndQuitEndsTheScript) {
   veskcon::Options o = withLines({L"VKSTATUS", L"quit", L"VKFAIL"});
   o.modules.push_back(VKTEST_MODULE);
   o.info = true;
+  o.noDefaultModule = true;
   InProcess r = host(o);
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(has(r.out, "VKTEST: VKHELLO VKSTATUS VKFAIL VKPOST\n")) << r.out;
