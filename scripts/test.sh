@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything, runs the tests, installs the package into a scratch
-# prefix and builds the example module against it with find_package.
+# prefix and builds the example modules against it with find_package.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -13,6 +13,10 @@ cmake --build "$build" -j "$jobs"
 (cd "$build" && ctest --output-on-failure -j "$jobs")
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-cmake -S "$root/examples/hostdev" -B "$build/_example" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build/_example" -j "$jobs"
-"$build/_example/hostdev_example"
+for example in hostdev standards; do
+  cmake -S "$root/examples/$example" -B "$build/_example_$example" -DCMAKE_PREFIX_PATH="$prefix" \
+    -DCMAKE_BUILD_TYPE=Release
+  cmake --build "$build/_example_$example" -j "$jobs"
+  # The examples use the installed libraries, and so the installed data root.
+  "$build/_example_$example/${example}_example"
+done

@@ -15,5 +15,6 @@ extern const wchar_t* const kGroup;  // "VKPLAN"
 bool SelectOrAll(const wchar_t* prompt, const resbuf* filter, AcDbObjectIdArray& ids);
 
 void RegisterGeometryCommands();
+void RegisterStandardCommands();
 
 }  // namespace vkplan

@@ -14,6 +14,7 @@
 #include "arx/ed/AcEdCommandStack.h"
 #include "arx/ed/AcedInput.h"
 #include "arx/ed/AcutPrintf.h"
+#include "arx/ge/BulgePiece.h"
 #include "veskbase/EntCurve.h"
 #include "veskbase/EntLayer.h"
 #include "veskcad/geometry/CDelMidPts.h"
@@ -39,20 +40,31 @@ void findContours() {
     return;
   }
   AcDbObjectIdArray contours;
+  CFSearchAllCloseCurve::Stats stats;
   {
     CFSearchAllCloseCurve search;
     search.Search(ids, contours);
+    stats = search.GetStats();
   }
   AcDbObjectId layer;
   vesk::ent::CreateLayer(kContourLayer, 6, layer);
-  double total = 0.0;
+  double faces = 0.0;
   for (int i = 0; i < contours.length(); ++i) {
-    AcDbObjectPointer<AcDbEntity> ent(contours[i], AcDb::kForWrite);
-    if (ent.openStatus() == Acad::eOk) ent->setLayer(kContourLayer);
-    double area = 0.0;
-    if (vesk::ent::GetArea(contours[i], area)) total += area;
+    {
+      AcDbObjectPointer<AcDbEntity> ent(contours[i], AcDb::kForWrite);
+      if (ent.openStatus() == Acad::eOk) ent->setLayer(kContourLayer);
+    }
+    // Faces run clockwise, the outlines around connected linework
+    // counter-clockwise: only faces count towards the area covered.
+    AcGePoint3dArray pts;
+    AcGeDoubleArray blgs;
+    if (vesk::ent::GetCurveParam(contours[i], &pts, &blgs) && VeskGe::BulgePiece::outlineArea(pts, blgs) < 0.0) {
+      double area = 0.0;
+      if (vesk::ent::GetArea(contours[i], area)) faces += area;
+    }
   }
-  acutPrintf(L"\n从%d个实体中搜索到%d个封闭轮廓，面积合计%.4f。", ids.length(), contours.length(), total);
+  acutPrintf(L"\n从%d个实体中搜索到%d个封闭轮廓(面%d个，外轮廓%d个)，面的面积合计%.4f。", ids.length(),
+             contours.length(), stats.faces, stats.outlines, faces);
 }
 
 void cleanPolylines() {

@@ -43,6 +43,7 @@ extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
         linker->registerAppMDIAware(appId);
       }
       vkplan::RegisterGeometryCommands();
+      vkplan::RegisterStandardCommands();
       break;
     case AcRx::kUnloadAppMsg:
       acedRegCmds->removeGroup(vkplan::kGroup);

@@ -10,16 +10,11 @@
 #include "arx/db/AcDbHostApplicationServices.h"
 #include "arx/db/AcDbLayerTable.h"
 #include "arx/db/AcDbLinetypeTable.h"
+#include "veskbase/EntLinetype.h"
 
 namespace vesk {
 
 namespace {
-
-void copyName(wchar_t (&dst)[256], const wchar_t* src) {
-  if (src == nullptr) src = L"";
-  std::wcsncpy(dst, src, 255);
-  dst[255] = L'\0';
-}
 
 AcDbDatabase* dbOrWorking(AcDbDatabase* db) {
   if (db != nullptr) return db;
@@ -49,6 +44,9 @@ int addLayer(const wchar_t* name, const LAYERPARAM* param, int color, AcDbObject
   db = dbOrWorking(db);
   if (db == nullptr || name == nullptr || *name == L'\0') return 0;
   if (ent::GetLayer(name, id, db)) return 1;
+  // A standard linetype the drawing lacks is loaded before the layer is made.
+  AcDbObjectId ltype;
+  if (param != nullptr && param->LineType[0] != L'\0') ent::LoadLineType(param->LineType, ltype, db);
   AcDbLayerTable* table = nullptr;
   if (db->getLayerTable(table, AcDb::kForWrite) != Acad::eOk) return 0;
   auto* rec = new AcDbLayerTableRecord();
@@ -58,7 +56,6 @@ int addLayer(const wchar_t* name, const LAYERPARAM* param, int color, AcDbObject
     if (param != nullptr) {
       if (param->Weight >= 0 && AcDb::isValidLineWeight(param->Weight))
         rec->setLineWeight(static_cast<AcDb::LineWeight>(param->Weight));
-      AcDbObjectId ltype = param->LineType[0] != L'\0' ? db->linetypeId(param->LineType) : AcDbObjectId();
       if (ltype.isNull()) ltype = db->continuousLinetype();
       if (!ltype.isNull()) rec->setLinetypeObjectId(ltype);
       rec->setIsOff(param->Off != 0);
@@ -80,14 +77,6 @@ int addLayer(const wchar_t* name, const LAYERPARAM* param, int color, AcDbObject
 }
 
 }  // namespace
-
-LAYERPARAM::LAYERPARAM() : Color(7), Weight(0), Off(0), Frozen(0), VPDFLT(0), Locked(0), OwnerGroup(1023) {
-  copyName(LayerName, L"0");
-  copyName(LineType, L"CONTINUOUS");
-}
-
-void LAYERPARAM::SetLayerName(const wchar_t* name) { copyName(LayerName, name); }
-void LAYERPARAM::SetLineType(const wchar_t* name) { copyName(LineType, name); }
 
 namespace ent {
 

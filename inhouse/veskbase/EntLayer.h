@@ -5,30 +5,11 @@
 // Every call works on the database given, or on the working database when
 // none is given. Results: 1 for success, 0 for failure; no call throws.
 #include "arx/db/AcDbObjectId.h"
+#include "veskbase/LayerParam.h"
 
 class AcDbDatabase;
 
 namespace vesk {
-
-// A layer as the standards database stores it. Colour: an AutoCAD colour
-// index when 0 or more, a true colour -(r * 65536 + g * 256 + b) when
-// negative. Weight: a lineweight value (-1 by layer, which a layer itself
-// cannot carry: the drawing's default lineweight is used then).
-struct LAYERPARAM {
-  wchar_t LayerName[256];
-  int Color;
-  int Weight;
-  wchar_t LineType[256];
-  int Off;
-  int Frozen;
-  int VPDFLT;  // frozen in new viewports; this host has no viewports, the flag is kept in the record only
-  int Locked;
-  int OwnerGroup;  // group mask of the standards row; not stored in the drawing
-
-  LAYERPARAM();
-  void SetLayerName(const wchar_t* name);
-  void SetLineType(const wchar_t* name);
-};
 
 namespace ent {
 
@@ -43,7 +24,8 @@ int CreateLayer(const wchar_t* name, AcDbObjectId& id, AcDbDatabase* db = nullpt
 // negative true colour; 0 and 256, which a layer cannot carry, give 7).
 int CreateLayer(const wchar_t* name, int color, AcDbObjectId& id, AcDbDatabase* db = nullptr);
 // Creates the layer of a standards record: its name, colour, lineweight,
-// linetype (Continuous when the drawing has no linetype of that name) and the
+// linetype (a standard linetype the drawing lacks is loaded first;
+// Continuous when the name is neither in the drawing nor standard) and the
 // off / frozen / locked flags. An existing layer is returned unchanged.
 int CreateLayer(const LAYERPARAM& param, AcDbObjectId& id, AcDbDatabase* db = nullptr);
 

@@ -4,13 +4,11 @@
 #include "arx/ed/AcutPrintf.h"
 #include "veskbase/CadLayerState.h"
 #include "veskbase/EntLayer.h"
-#include "veskbase/EntLinetype.h"
 #include "veskbase/PrintErrorMsg.h"
 #include "veskcad/standards/CCustomDatabase.h"
 #include "veskcad/standards/ColorConvert.h"
 #include "veskcad/standards/LayerTableSelect.h"
 #include "veskcad/standards/ParamDictionary.h"
-#include "veskdata/SqlQuote.h"
 
 namespace VeskDB {
 
@@ -27,37 +25,14 @@ bool drawingLayer(const wchar_t* name, vesk::LAYERPARAM& part) {
   return true;
 }
 
-// Makes the layer of a record: its linetype is loaded first when the drawing
-// lacks it (a linetype that is neither in the drawing nor a standard one
-// leaves the layer Continuous); colorText of 6 or more characters gives the
-// layer a true colour.
+// Makes the layer of a record (a standard linetype the drawing lacks is
+// loaded; an unknown one leaves the layer Continuous); colorText of 6 or more
+// characters gives the layer a true colour.
 bool makeLayer(const vesk::LAYERPARAM& part, const CString& colorText) {
   vesk::LAYERPARAM lp = part;
   if (colorText.GetLength() >= 6) lp.Color = GetColorByFormatRGB(colorText);
-  AcDbObjectId linetype;
-  if (lp.LineType[0] != L'\0') vesk::ent::LoadLineType(lp.LineType, linetype);
   AcDbObjectId id;
   return vesk::ent::CreateLayer(lp, id) != 0 && !id.isNull();
-}
-
-// The colour of the item's public row as stored. A public row read as a
-// classic record carries only an integer colour, while a 2013 table stores
-// true colours as the text "(r,g,b)": that text is fetched here so that a
-// layer made from the public row gets its true colour. Empty when the row or
-// column cannot be read.
-CString publicRowColorText(CCustomDatabase& db, const CString& item) {
-  CString text;
-  if (!db.IsOpen()) return text;
-  const bool layerDb = db.GetDBMode() == 1;
-  CFADO& ado = layerDb ? db.LayerConnection() : db.StandardsConnection();
-  CString sql;
-  sql.Format(L"select * from %s where item = '%s'", layerDb ? kPublicLayerTable : kLayerTable,
-             static_cast<const wchar_t*>(veskdata::SqlEscape(item)));
-  CADORecordset rs;
-  if (!ado.GetRecord(&rs, sql, ado.GetConn())) return text;
-  rs.MoveFirst();
-  if (rs.IsEof() || !rs.GetFieldValue(L"Color", text)) text.Empty();
-  return text;
 }
 
 // Copies the classic extras between the records.
@@ -108,7 +83,7 @@ int gpGetLayerParam(CString item, LAYERPARAM2013EX& rec, int keepState, int crea
           layerPart(rec) = row;
           if (drawingLayer(row.LayerName, layerPart(rec))) {
             found = true;
-          } else if (createLayer && makeLayer(row, publicRowColorText(*source, item))) {
+          } else if (createLayer && makeLayer(row, CString())) {
             found = true;
           }
           if (found) gpPutLayerNameIntoDict(item, rec.LayerName);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cwchar>
 
+#include "veskcad/standards/ColorConvert.h"
+
 namespace VeskDB {
 
 namespace {
@@ -96,7 +98,13 @@ bool ParseColorIndex(const CString& text, int& value) {
 
 void ReadLayerParamRow(const CADORecordset& rs, vesk::LAYERPARAM& param) {
   readName(rs, L"LayerName", param.LayerName);
-  readInt(rs, L"Color", param.Color);
+  // A 2013 table read as a classic record: a true colour is stored as the
+  // text "(r,g,b)" and comes back as the negative standards colour.
+  CString colorText;
+  if (rs.GetFieldValue(L"Color", colorText) && colorText.Find(L'(') == 0)
+    param.Color = GetColorByFormatRGB(colorText);
+  else
+    readInt(rs, L"Color", param.Color);
   readInt(rs, L"Weight", param.Weight);
   readName(rs, L"LineType", param.LineType);
   readInt(rs, L"Off", param.Off);

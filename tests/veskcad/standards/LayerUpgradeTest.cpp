@@ -122,8 +122,12 @@ TEST_F(LayerUpgradeTest, ClassicDatabaseBecomesTheTemplateWithTheUsersRows) {
       EXPECT_EQ(u.EntType, CString(L"HATCH"));
       EXPECT_EQ(u.remark, CString(L"与模板系统图层同名"));
     }
-    if (u.Item == L"U-真彩") EXPECT_EQ(u.ColorText, CString(L"(1,2,3)"));
-    if (u.Item == L"U-O'Neil") EXPECT_STREQ(u.LayerName, L"O'Neil层");
+    if (u.Item == L"U-真彩") {
+      EXPECT_EQ(u.ColorText, CString(L"(1,2,3)"));
+    }
+    if (u.Item == L"U-O'Neil") {
+      EXPECT_STREQ(u.LayerName, L"O'Neil层");
+    }
   }
 
   // A second run finds the 2013 layout and does nothing.
