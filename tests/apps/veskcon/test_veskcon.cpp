@@ -194,6 +194,28 @@ TEST(Veskcon, HelpAndInfo) {
   EXPECT_TRUE(has(info.out, "Drawing1.dwg (current)")) << info.out;
 }
 
+// The module itself, loaded by default: its command group, the entity listing
+// it sends to the command line, and the drawing's modified flag it clears.
+TEST(Veskcon, TheDefaultModuleRegistersItsGroupAndItsCommandsRun) {
+  Spawned info = runVeskcon({"--info"});
+  EXPECT_EQ(info.status, 0) << info.err;
+  EXPECT_TRUE(has(info.out, "libveskcad.so")) << info.out;
+  EXPECT_TRUE(has(info.out, "VKCAD: xx ClearModiMark\n")) << info.out;
+
+  std::string dir = (std::filesystem::temp_directory_path() / ("veskcon_vkcad_" + std::to_string(::getpid()))).string();
+  std::filesystem::create_directories(dir);
+  std::string script = dir + "/list.scr";
+  // A parcel with its extended data, listed by a pick; then an empty pick.
+  std::ofstream(script) << "xx\n40,32\nClearModiMark\nxx\n\n";
+  Spawned run = runVeskcon({"-s", script, std::string(VESKCAD_SAMPLES) + "/site-plan.dxf"});
+  EXPECT_EQ(run.status, 1) << run.out << run.err;  // the empty pick ends in a LISP error
+  EXPECT_TRUE(has(run.out, "Command: (entget(car(entsel))'(\"*\"))")) << run.out;
+  EXPECT_TRUE(has(run.out, "(0 . \"LWPOLYLINE\")")) << run.out;
+  EXPECT_TRUE(has(run.out, "(-3 (\"FAPP_PARCEL\"")) << run.out;
+  EXPECT_TRUE(has(run.out, "; error: bad argument type")) << run.out;
+  std::filesystem::remove_all(dir);
+}
+
 // --- in-process -------------------------------------------------------------------
 
 namespace {
