@@ -7,6 +7,7 @@
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbHostApplicationServices.h"
 #include "arx/db/AcDbLinetypeTable.h"
+#include "veskbase/SymbolTableAdd.h"
 
 namespace vesk {
 namespace ent {
@@ -122,20 +123,11 @@ int LoadLineType(const wchar_t* name, AcDbObjectId& id, AcDbDatabase* db) {
       }
       ok = ok && rec->setPatternLength(length) == Acad::eOk;
     }
-    AcDbLinetypeTable* table = nullptr;
-    if (!ok || db->getLinetypeTable(table, AcDb::kForWrite) != Acad::eOk) {
+    if (!ok) {
       delete rec;
       return 0;
     }
-    if (table->add(id, rec) != Acad::eOk) {
-      delete rec;
-      table->close();
-      id.setNull();
-      return 0;
-    }
-    rec->close();
-    table->close();
-    return 1;
+    return AddSymbolTableRecord(db, &AcDbDatabase::getLinetypeTable, rec, id);
   } catch (const Acad::ErrorStatus&) {
     id.setNull();
     return 0;

@@ -4,6 +4,7 @@
 #include "arx/db/AcDbHostApplicationServices.h"
 #include "arx/db/AcDbTextStyleTable.h"
 #include "veskbase/CadFont.h"
+#include "veskbase/SymbolTableAdd.h"
 
 namespace vesk {
 
@@ -48,20 +49,11 @@ int CreateTextStyle(const TEXTSTYLEPARAM& record, AcDbObjectId& id, AcDbDatabase
   if (db == nullptr || record.TextstyleName[0] == L'\0') return 0;
   try {
     auto* rec = new AcDbTextStyleTableRecord();
-    AcDbTextStyleTable* table = nullptr;
-    if (!applyRecord(rec, record) || db->getTextStyleTable(table, AcDb::kForWrite) != Acad::eOk) {
+    if (!applyRecord(rec, record)) {
       delete rec;
       return 0;
     }
-    if (table->add(id, rec) != Acad::eOk) {
-      delete rec;
-      table->close();
-      id.setNull();
-      return 0;
-    }
-    rec->close();
-    table->close();
-    return 1;
+    return AddSymbolTableRecord(db, &AcDbDatabase::getTextStyleTable, rec, id);
   } catch (const Acad::ErrorStatus&) {
     id.setNull();
     return 0;
