@@ -23,6 +23,7 @@
 #include "mfc/CArray.h"
 #include "veskbase/EntLayer.h"
 #include "veskcad/standards/CCustomDatabase.h"
+#include "veskcad/standards/ColorConvert.h"
 #include "veskcad/standards/LayerApplication.h"
 #include "veskfile/VeskFile.h"
 
@@ -41,6 +42,10 @@ VeskDB::CCustomDatabase* standards() {
   if (db->IsOpen() && db->GetDesignType() == gDesignType) return db;
   db->SetDesignType(gDesignType);
   const CString folder = veskfile::FGetCADCommonFilePath();
+  if (!veskfile::FileExist(folder + L"default.mdb")) {
+    acutPrintf(L"\n找不到标准数据库%sdefault.mdb，只使用图中已有的标准图层。", static_cast<const wchar_t*>(folder));
+    return nullptr;
+  }
   const CString layers = folder + L"规划图层.mdb";
   int ok = veskfile::FileExist(layers) ? db->SetDefaultDB(folder + L"default.mdb", layers)
                                        : db->SetDefaultDB(folder + L"default.mdb");
@@ -83,8 +88,14 @@ void resolveItem() {
   AcDbDatabase* drawing = acdbHostApplicationServices()->workingDatabase();
   AcDbObjectId layer;
   if (vesk::ent::GetLayer(rec.LayerName, layer, drawing)) drawing->setClayer(layer);
-  CString color = rec.ColorText.IsEmpty() ? CString() : rec.ColorText;
-  if (color.IsEmpty()) color.Format(L"%d", rec.Color);
+  // True colours as "(r,g,b)", whether they came from the drawing or a row.
+  CString color;
+  if (rec.Color < 0)
+    color = VeskDB::GetFormatRGBByColor(rec.Color);
+  else if (rec.ColorText.Find(L'(') == 0)
+    color = rec.ColorText;
+  else
+    color.Format(L"%d", rec.Color);
   acutPrintf(L"\n标准项\"%s\" -> 图层\"%s\" 颜色%s 线型%s 线宽%d，已置为当前图层。", text, rec.LayerName,
              static_cast<const wchar_t*>(color), rec.LineType, rec.Weight);
 }
