@@ -9,6 +9,7 @@
 #include "arx/db/AcDbCurve.h"
 #include "arx/db/AcDbDatabase.h"
 #include "arx/db/AcDbEntity.h"
+#include "arx/db/AcDbObjectReactor.h"
 #include "arx/ed/AcedInput.h"
 #include "arx/ed/AcedSysVar.h"
 #include "arx/ed/EditorState.h"
@@ -146,11 +147,27 @@ int pickTopLevel(const ACHAR* prompt, AcDbObjectId& id, AcGePoint3d& at, bool& b
 
 // ---- walking the entities of the database ---------------------------------------
 
-struct EntityWalk {
+// The entity list of the database last walked. It is dropped when that
+// database goes away, so that a new database made at the same address never
+// finds the old list.
+struct EntityWalk : public AcDbDatabaseReactor {
   AcDbDatabase* db = nullptr;
   Adesk::Int32 objects = -1;
   std::uint64_t handseed = 0;
   std::vector<AcDbObjectId> ids;  // main entities of the layouts, creation order
+
+  void goodbye(const AcDbDatabase* gone) override {
+    if (gone != db) return;
+    db = nullptr;
+    objects = -1;
+    ids.clear();
+  }
+  void follow(AcDbDatabase* next) {
+    if (next == db) return;
+    if (db != nullptr) db->removeReactor(this);
+    db = next;
+    db->addReactor(this);
+  }
 };
 
 EntityWalk& walk() {
@@ -161,7 +178,7 @@ EntityWalk& walk() {
 const std::vector<AcDbObjectId>& mainEntities(AcDbDatabase* db) {
   EntityWalk& w = walk();
   if (w.db != db || w.objects != db->approxNumObjects() || w.handseed != db->handseed().value()) {
-    w.db = db;
+    w.follow(db);
     w.objects = db->approxNumObjects();
     w.handseed = db->handseed().value();
     // Erased entities are kept in the list (erasing changes neither count

@@ -198,3 +198,28 @@ TEST_F(EditorTest, JigTypedValues) {
 }
 
 }  // namespace
+
+// The entity walk of acdbEntLast/acdbEntNext is remembered per database; a new
+// drawing made where a deleted one lived, with the same number of objects and
+// the same handle seed, must not be walked with the old drawing's entities.
+TEST(EntityWalkTest, ANewDrawingAtTheAddressOfADeletedOneIsWalkedAfresh) {
+  for (int round = 0; round < 8; ++round) {
+    auto* db = new AcDbDatabase(true);
+    acdbHostApplicationServices()->setWorkingDatabase(db);
+    AcDbBlockTableRecord* space = nullptr;
+    ASSERT_EQ(acdbOpenObject(space, db->currentSpaceId(), AcDb::kForWrite), Acad::eOk);
+    auto* line = new AcDbLine(AcGePoint3d(round, 0, 0), AcGePoint3d(round, 1, 0));
+    AcDbObjectId id;
+    space->appendAcDbEntity(id, line);
+    line->close();
+    space->close();
+
+    ads_name last;
+    ASSERT_EQ(acdbEntLast(last), RTNORM);
+    AcDbObjectId lastId;
+    ASSERT_EQ(acdbGetObjectId(lastId, last), Acad::eOk);
+    EXPECT_EQ(lastId, id) << "round " << round;
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    delete db;
+  }
+}
