@@ -159,12 +159,18 @@ TEST(Veskcon, EditsARealDrawingAndSavesIt) {
   std::filesystem::create_directories(dir);
   const std::string out = (dir / "site-plan-out.dxf").string();
   std::filesystem::remove(out);
-  Spawned run = runVeskcon({"-s", std::string(VESKCAD_SAMPLES) + "/site-plan.scr", "-o", out, sample});
+  // The main job: standard layers, the contours of the linework (30 closed
+  // parcels and buildings), vertex cleanup, then an erase by window that takes
+  // 6 entities of the drawing and 2 of the new contours.
+  Spawned run = runVeskcon({"--load", VKPLAN_MODULE, "-s", std::string(VESKCAD_SAMPLES) + "/site-plan.scr", "-o",
+                            out, sample});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(has(run.out, "6 found")) << run.out;
+  EXPECT_TRUE(has(run.out, "标准项\"场地铺装\" -> 图层\"ZT-场地铺装\" 颜色(200,190,170)")) << run.out;
+  EXPECT_TRUE(has(run.out, "搜索到30个封闭轮廓(面30个，外轮廓0个)")) << run.out;
+  EXPECT_TRUE(has(run.out, "8 found")) << run.out;
   const int before = modelSpaceCount(sample);
   ASSERT_GT(before, 0);
-  EXPECT_EQ(modelSpaceCount(out), before - 6);
+  EXPECT_EQ(modelSpaceCount(out), before + 30 - 8);
 
   // A .dwg path is read from its .dxf twin; binary drawing content is refused.
   const std::string twin = (dir / "twin.dwg").string();
