@@ -13,7 +13,7 @@
 //   OwnerGroup  int           1023   16-bit group mask of the standards row
 namespace vesk {
 
-// A layer as the standards database stores it. Colour: an AutoCAD colour
+// A layer as the standards database stores it. Colour: a host palette colour
 // index when 0 or more, a true colour -(r * 65536 + g * 256 + b) when
 // negative. Weight: a lineweight value (-1 by layer, which a layer itself
 // cannot carry: the drawing's default lineweight is used then).
