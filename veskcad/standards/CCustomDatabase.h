@@ -163,6 +163,9 @@ class CCustomDatabase : public CObject {
   int ClassicPublicGet(const wchar_t* item, Record* param);
   template <class Record>
   int ClassicGetOrCreate(const wchar_t* item, Record* param);
+  // The item's row of the design type's table (not the public one).
+  template <class Record>
+  int ClassicTableGet(const wchar_t* item, Record* param);
   template <class Record>
   int ClassicInsertUnlessPresent(const wchar_t* item, Record* param);
 

@@ -130,10 +130,8 @@ int CCustomDatabase::ClassicPublicGet(const wchar_t* item, Record* param) {
 }
 
 template <class Record>
-int CCustomDatabase::ClassicGetOrCreate(const wchar_t* item, Record* param) {
-  if (!m_bOpen || item == nullptr || param == nullptr) return 0;
-  if (ClassicPublicGet(item, param)) return 1;
-  const int found = GuardLayerOp([&] {
+int CCustomDatabase::ClassicTableGet(const wchar_t* item, Record* param) {
+  return GuardLayerOp([&] {
     CString table;
     CFADO* ado = nullptr;
     if (!ResolveLayerTable(-1, table, ado)) return 0;
@@ -145,7 +143,12 @@ int CCustomDatabase::ClassicGetOrCreate(const wchar_t* item, Record* param) {
     fillRecord(rs, *param);
     return 1;
   });
-  if (found) return 1;
+}
+
+template <class Record>
+int CCustomDatabase::ClassicGetOrCreate(const wchar_t* item, Record* param) {
+  if (!m_bOpen || item == nullptr || param == nullptr) return 0;
+  if (ClassicPublicGet(item, param) || ClassicTableGet(item, param)) return 1;
   // Not in the tables (or the query failed): the caller's record holds the
   // defaults the item is to receive.
   return SetLayerCustomParam(item, param);
@@ -154,19 +157,7 @@ int CCustomDatabase::ClassicGetOrCreate(const wchar_t* item, Record* param) {
 template <class Record>
 int CCustomDatabase::ClassicInsertUnlessPresent(const wchar_t* item, Record* param) {
   if (!m_bOpen || item == nullptr || param == nullptr) return 0;
-  const int present = GuardLayerOp([&] {
-    CString table;
-    CFADO* ado = nullptr;
-    if (!ResolveLayerTable(-1, table, ado)) return 0;
-    CString sql;
-    sql.Format(L"select * from %s where item = '%s'", static_cast<const wchar_t*>(table),
-               static_cast<const wchar_t*>(esc(item)));
-    CADORecordset rs;
-    if (!queryFirstRow(*ado, rs, sql)) return 0;
-    fillRecord(rs, *param);
-    return 1;
-  });
-  if (present) return 1;
+  if (ClassicTableGet(item, param)) return 1;
   return SetLayerCustomParam(item, param);
 }
 
