@@ -122,14 +122,12 @@ void ReadStLayerParamRow(const CADORecordset& rs, STLAYERPARAM& param, bool with
   if (withItem) readText(rs, L"Item", param.Item);
 }
 
-void Read2013Row(const CADORecordset& rs, LAYERPARAM2013EX& param) {
-  readInt(rs, L"LayerID", param.LayerID);
-  readText(rs, L"LayerType", param.LayerType);
-  readText(rs, L"ItemCode", param.ItemCode);
-  readText(rs, L"ItemApp", param.ItemApp);
-  readText(rs, L"Item", param.Item);
-  readText(rs, L"GpOrder", param.GpOrder);
-  readText(rs, L"remark", param.remark);
+namespace {
+
+// How a 2013 row draws: layer name, colour, linetype, scales and text style
+// (empty texts and near-zero scales keep the record's values). A user row
+// that overrides a system row replaces these.
+void readLook2013(const CADORecordset& rs, LAYERPARAM2013EX& param) {
   readName(rs, L"LayerName", param.LayerName);
   readColor2013(rs, param);
   readNameKeepEmpty(rs, L"LineType", param.LineType);
@@ -138,6 +136,19 @@ void Read2013Row(const CADORecordset& rs, LAYERPARAM2013EX& param) {
   readDoubleKeepZero(rs, L"TextTypeScale", param.TextTypeScale);
   readDoubleKeepZero(rs, L"TextHeight", param.TextHeight);
   readTextKeepEmpty(rs, L"TextType", param.TextType);
+}
+
+}  // namespace
+
+void Read2013Row(const CADORecordset& rs, LAYERPARAM2013EX& param) {
+  readInt(rs, L"LayerID", param.LayerID);
+  readText(rs, L"LayerType", param.LayerType);
+  readText(rs, L"ItemCode", param.ItemCode);
+  readText(rs, L"ItemApp", param.ItemApp);
+  readText(rs, L"Item", param.Item);
+  readText(rs, L"GpOrder", param.GpOrder);
+  readText(rs, L"remark", param.remark);
+  readLook2013(rs, param);
   readText(rs, L"EntType", param.EntType);
   readText(rs, L"ActionCmd", param.ActionCmd);
   readExpands(rs, param);
@@ -155,14 +166,7 @@ void ReadUserOverride(const CADORecordset& rs, LAYERPARAM2013EX& param) {
   readText(rs, L"LayerType", param.LayerType);
   readText(rs, L"GpOrder", param.GpOrder);
   readText(rs, L"remark", param.remark);
-  readName(rs, L"LayerName", param.LayerName);
-  readColor2013(rs, param);
-  readNameKeepEmpty(rs, L"LineType", param.LineType);
-  readDoubleKeepZero(rs, L"LineTypeScale", param.LineTypeScale);
-  readDoubleKeepZero(rs, L"LineWidth", param.LineWidth);
-  readDoubleKeepZero(rs, L"TextTypeScale", param.TextTypeScale);
-  readDoubleKeepZero(rs, L"TextHeight", param.TextHeight);
-  readTextKeepEmpty(rs, L"TextType", param.TextType);
+  readLook2013(rs, param);
   readExpands(rs, param);
 }
 
