@@ -241,6 +241,60 @@ std::wstring answerText(const RawAnswer& a) {
   }
 }
 
+// What a numeric prompt made of one answer.
+enum class NumberRead { kNone, kValue, kReturn };
+
+// The prompt loop the numeric inputs share: Escape (or the end of a script)
+// cancels; Enter gives RTNONE unless RSG_NONULL refuses it; read turns an
+// answer into a number (kValue), gives up with a result code of its own
+// (kReturn, rc), or finds none (kNone), when a text answer is tried as a
+// keyword. check gives the complaint about a number that does not fit (empty:
+// accepted). Every other answer gets the complaint and the prompt again.
+template <class Read, class Check>
+int numericPrompt(const Prompt& p, const InitGetState& ig, const std::wstring& complaint, Read&& read,
+                  Check&& check, double& accepted) {
+  for (;;) {
+    RawAnswer a = vhost::askRaw(p);
+    switch (a.kind) {
+      case RawAnswer::Kind::kCancel:
+      case RawAnswer::Kind::kEnd: return RTCAN;
+      case RawAnswer::Kind::kEnter:
+        if ((ig.bits & RSG_NONULL) != 0) {
+          if (vhost::rejectAnswer(a, L"")) return RTCAN;
+          continue;
+        }
+        return RTNONE;
+      default: break;
+    }
+    double value = 0.0;
+    int rc = RTNORM;
+    std::wstring why = complaint;
+    NumberRead got = read(a, value, rc);
+    if (got == NumberRead::kReturn) return rc;
+    if (got == NumberRead::kValue) {
+      why = check(value);
+      if (why.empty()) {
+        accepted = value;
+        return RTNORM;
+      }
+    } else if (a.kind == RawAnswer::Kind::kText) {
+      int k = keywordOrOther(ig, a.text);
+      if (k != 0) return k;
+    }
+    if (vhost::rejectAnswer(a, why)) return RTCAN;
+  }
+}
+
+// A number typed or given as a number.
+NumberRead plainNumber(const RawAnswer& a, double& value) {
+  if (a.kind == RawAnswer::Kind::kNumber) {
+    value = a.number;
+    return NumberRead::kValue;
+  }
+  if (a.kind == RawAnswer::Kind::kText && vhost::parseNumber(a.text, value)) return NumberRead::kValue;
+  return NumberRead::kNone;
+}
+
 }  // namespace
 
 int acedInitGet(int val, const ACHAR* kwl) {
@@ -267,62 +321,35 @@ int acedGetDist(const ads_point pt, const ACHAR* prompt, ads_real* result) {
   if (result == nullptr) return RTERROR;
   Prompt p = makePrompt(PromptKind::kDistance, prompt, L"", ig);
   bool flat = (ig.bits & RSG_2D) != 0;
-  for (;;) {
-    RawAnswer a = vhost::askRaw(p);
-    std::wstring complaint = withKeywords(ig, L"\nRequires numeric distance or two points.",
-                                          L"\nRequires numeric distance, two points, or option keyword.");
-    double value = 0.0;
-    bool have = false;
-    switch (a.kind) {
-      case RawAnswer::Kind::kCancel:
-      case RawAnswer::Kind::kEnd: return RTCAN;
-      case RawAnswer::Kind::kEnter:
-        if ((ig.bits & RSG_NONULL) != 0) {
-          if (vhost::rejectAnswer(a, L"")) return RTCAN;
-          continue;
-        }
-        return RTNONE;
-      case RawAnswer::Kind::kNumber:
-        value = a.number;
-        have = true;
-        break;
-      case RawAnswer::Kind::kPoint:
-      case RawAnswer::Kind::kText: {
-        AcGePoint3d q;
-        AcGePoint3d from = basePointOf(pt);
-        if (a.kind == RawAnswer::Kind::kText && vhost::parseNumber(a.text, value)) {
-          have = true;
-        } else if (a.kind == RawAnswer::Kind::kPoint || vhost::parsePoint(a.text, from, q)) {
-          if (a.kind == RawAnswer::Kind::kPoint) q.set(a.point[0], a.point[1], a.point[2]);
-          if (pt == nullptr) {
-            AcGePoint3d second;
-            int rc = secondPoint(q, second);
-            if (rc != RTNORM) return rc;
-            from = q;
-            q = second;
-          }
-          double dz = flat ? 0.0 : q.z - from.z;
-          value = std::sqrt((q.x - from.x) * (q.x - from.x) + (q.y - from.y) * (q.y - from.y) + dz * dz);
-          have = true;
-        } else if (a.kind == RawAnswer::Kind::kText) {
-          int k = keywordOrOther(ig, a.text);
-          if (k != 0) return k;
-        }
-        break;
-      }
-      default: break;
+  // A number, or a point: the distance from the base point (or from it to a
+  // second point asked for when there is no base point).
+  auto read = [&](const RawAnswer& a, double& value, int& rc) {
+    NumberRead got = plainNumber(a, value);
+    if (got != NumberRead::kNone) return got;
+    AcGePoint3d q;
+    AcGePoint3d from = basePointOf(pt);
+    if (a.kind == RawAnswer::Kind::kPoint)
+      q.set(a.point[0], a.point[1], a.point[2]);
+    else if (a.kind != RawAnswer::Kind::kText || !vhost::parsePoint(a.text, from, q))
+      return NumberRead::kNone;
+    if (pt == nullptr) {
+      AcGePoint3d second;
+      rc = secondPoint(q, second);
+      if (rc != RTNORM) return NumberRead::kReturn;
+      from = q;
+      q = second;
     }
-    if (have) {
-      std::wstring range = rangeComplaint(ig.bits, value);
-      if (range.empty()) {
-        *result = value;
-        return RTNORM;
-      }
-      complaint = range;
-    }
-    if (vhost::rejectAnswer(a, complaint)) return RTCAN;
-  }
+    double dz = flat ? 0.0 : q.z - from.z;
+    value = std::sqrt((q.x - from.x) * (q.x - from.x) + (q.y - from.y) * (q.y - from.y) + dz * dz);
+    return NumberRead::kValue;
+  };
+  auto check = [&](double value) { return rangeComplaint(ig.bits, value); };
+  return numericPrompt(p, ig,
+                       withKeywords(ig, L"\nRequires numeric distance or two points.",
+                                    L"\nRequires numeric distance, two points, or option keyword."),
+                       read, check, *result);
 }
+
 
 int acedGetAngle(const ads_point pt, const ACHAR* prompt, ads_real* result) {
   return getAngleLike(PromptKind::kAngle, pt, prompt, result);
@@ -337,99 +364,33 @@ int acedGetReal(const ACHAR* prompt, ads_real* result) {
   vhost::clearLastInput();
   if (result == nullptr) return RTERROR;
   Prompt p = makePrompt(PromptKind::kReal, prompt, L"", ig);
-  for (;;) {
-    RawAnswer a = vhost::askRaw(p);
-    std::wstring complaint =
-        withKeywords(ig, L"\nRequires numeric value.", L"\nRequires numeric value or option keyword.");
-    double value = 0.0;
-    bool have = false;
-    switch (a.kind) {
-      case RawAnswer::Kind::kCancel:
-      case RawAnswer::Kind::kEnd: return RTCAN;
-      case RawAnswer::Kind::kEnter:
-        if ((ig.bits & RSG_NONULL) != 0) {
-          if (vhost::rejectAnswer(a, L"")) return RTCAN;
-          continue;
-        }
-        return RTNONE;
-      case RawAnswer::Kind::kNumber:
-        value = a.number;
-        have = true;
-        break;
-      case RawAnswer::Kind::kText: {
-        if (vhost::parseNumber(a.text, value)) {
-          have = true;
-        } else {
-          int k = keywordOrOther(ig, a.text);
-          if (k != 0) return k;
-        }
-        break;
-      }
-      default: break;
-    }
-    if (have) {
-      std::wstring range = rangeComplaint(ig.bits, value);
-      if (range.empty()) {
-        *result = value;
-        return RTNORM;
-      }
-      complaint = range;
-    }
-    if (vhost::rejectAnswer(a, complaint)) return RTCAN;
-  }
+  auto read = [](const RawAnswer& a, double& value, int&) { return plainNumber(a, value); };
+  auto check = [&](double value) { return rangeComplaint(ig.bits, value); };
+  return numericPrompt(p, ig,
+                       withKeywords(ig, L"\nRequires numeric value.", L"\nRequires numeric value or option keyword."),
+                       read, check, *result);
 }
+
 
 int acedGetInt(const ACHAR* prompt, int* result) {
   InitGetState ig = vhost::takeInitGet();
   vhost::clearLastInput();
   if (result == nullptr) return RTERROR;
   Prompt p = makePrompt(PromptKind::kInteger, prompt, L"", ig);
-  for (;;) {
-    RawAnswer a = vhost::askRaw(p);
-    std::wstring complaint =
-        withKeywords(ig, L"\nRequires an integer value.", L"\nRequires an integer value or option keyword.");
-    double value = 0.0;
-    bool have = false;
-    switch (a.kind) {
-      case RawAnswer::Kind::kCancel:
-      case RawAnswer::Kind::kEnd: return RTCAN;
-      case RawAnswer::Kind::kEnter:
-        if ((ig.bits & RSG_NONULL) != 0) {
-          if (vhost::rejectAnswer(a, L"")) return RTCAN;
-          continue;
-        }
-        return RTNONE;
-      case RawAnswer::Kind::kNumber:
-        value = a.number;
-        have = true;
-        break;
-      case RawAnswer::Kind::kText:
-        if (vhost::parseNumber(a.text, value)) {
-          have = true;
-        } else {
-          int k = keywordOrOther(ig, a.text);
-          if (k != 0) return k;
-        }
-        break;
-      default: break;
-    }
-    if (have) {
-      if (value != std::floor(value)) {
-        // not whole: the generic complaint
-      } else if (value < -32768.0 || value > 32767.0) {
-        complaint = L"\nRequires an integer between -32768 and 32767.";
-      } else {
-        std::wstring range = rangeComplaint(ig.bits, value);
-        if (range.empty()) {
-          *result = static_cast<int>(value);
-          return RTNORM;
-        }
-        complaint = range;
-      }
-    }
-    if (vhost::rejectAnswer(a, complaint)) return RTCAN;
-  }
+  const std::wstring complaint =
+      withKeywords(ig, L"\nRequires an integer value.", L"\nRequires an integer value or option keyword.");
+  auto read = [](const RawAnswer& a, double& value, int&) { return plainNumber(a, value); };
+  auto check = [&](double value) -> std::wstring {
+    if (value != std::floor(value)) return complaint;
+    if (value < -32768.0 || value > 32767.0) return L"\nRequires an integer between -32768 and 32767.";
+    return rangeComplaint(ig.bits, value);
+  };
+  double value = 0.0;
+  int rc = numericPrompt(p, ig, complaint, read, check, value);
+  if (rc == RTNORM) *result = static_cast<int>(value);
+  return rc;
 }
+
 
 int acedGetString(int cronly, const ACHAR* prompt, ACHAR* result, std::size_t bufLen) {
   vhost::takeInitGet();

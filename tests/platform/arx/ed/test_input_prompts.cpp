@@ -75,6 +75,28 @@ TEST_F(EditorTest, NoNullRePromptsAndRangeControls) {
   EXPECT_NE(ui.transcript().find(L"Requires an integer between -32768 and 32767."), std::wstring::npos);
 }
 
+// Distances without a base point take two points (the second asked for
+// after the first); a keyword, a point where a real is wanted, a fractional
+// integer and Escape at the second point each get their own answer.
+TEST_F(EditorTest, DistancesFromTwoPointsAndAnswersThatDoNotFit) {
+  script({L"1,1,0", L"4,5,9", L"Half", L"0,0", L"~", L"1,2", L"3", L"2.5", L"4"});
+  double d = 0.0;
+  acedInitGet(RSG_2D, nullptr);
+  ASSERT_EQ(acedGetDist(nullptr, L"\nLength: ", &d), RTNORM);
+  EXPECT_DOUBLE_EQ(d, 5.0);  // flat: the Z difference is left out
+  acedInitGet(0, L"Half");
+  EXPECT_EQ(acedGetDist(nullptr, L"\nLength or [Half]: ", &d), RTKWORD);
+  EXPECT_EQ(acedGetDist(nullptr, L"\nLength: ", &d), RTCAN);  // Escape at the second point
+  double r = 0.0;
+  ASSERT_EQ(acedGetReal(L"\nScale: ", &r), RTNORM);  // the point is refused, then 3
+  EXPECT_DOUBLE_EQ(r, 3.0);
+  EXPECT_NE(ui.transcript().find(L"Requires numeric value."), std::wstring::npos);
+  int i = 0;
+  ASSERT_EQ(acedGetInt(L"\nCount: ", &i), RTNORM);  // 2.5 is refused, then 4
+  EXPECT_EQ(i, 4);
+  EXPECT_NE(ui.transcript().find(L"Requires an integer value."), std::wstring::npos);
+}
+
 TEST_F(EditorTest, PointsDistancesAnglesAndKeywordsAtValuePrompts) {
   script({L"10,20", L"@5,0", L"@10<90", L"R", L"3,4", L"7", L"0,10", L"45", L"hello world"});
   ads_point p;
